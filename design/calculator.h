@@ -1,0 +1,38 @@
+// The design half of the calculator window: the Go computation, the
+// components from Ct, the re-evaluation of the divider and the accuracy, and
+// the chip and tolerance popups. It reaches every field by name.
+#pragma once
+
+#include "design/design_state.h"
+#include "framework/control_set.h"
+
+namespace design {
+
+class Calculator {
+ public:
+  Calculator(DesignState& state, const fw::ControlSet& controls)
+      : state_(state), controls_(controls) {}
+
+  // Action of the "Go" button.
+  void PushButton1_Action();
+  // TextChange of the Ct field.
+  void CtST_TextChange();
+  // Brings the shown design back in line with the series, tolerance,
+  // temperature coefficient and R1.
+  void ReEvaluate();
+
+  void DeviceLimitsPU_Change();
+  void DeviceLimitsPU_Open();
+  void PerPU_Change();
+  void PerPU_Open();
+  void CPerPU_Change();
+  void CPerPU_Open();
+
+  DesignState& State() { return state_; }
+
+ private:
+  DesignState& state_;
+  const fw::ControlSet& controls_;
+};
+
+}  // namespace design

@@ -1,0 +1,108 @@
+#include "framework/control.h"
+
+#include <algorithm>
+#include <iterator>
+#include <stdexcept>
+
+namespace fw {
+namespace {
+
+// Stored values that every control carries but that change no behaviour here.
+constexpr std::string_view kPassiveProperties[] = {
+    "Index",     "TabPanelIndex", "AutoDeactivate", "TextFont",   "Bold",       "Italic",
+    "Underline", "LockLeft",      "LockTop",        "LockRight",  "LockBottom", "DataSource",
+    "DataField", "InitialParent", "Transparent"};
+
+bool IsPassive(std::string_view name) {
+  return std::find(std::begin(kPassiveProperties), std::end(kPassiveProperties), name) !=
+         std::end(kPassiveProperties);
+}
+
+}  // namespace
+
+Control::Control(std::string_view class_name, std::vector<EventSpec> events,
+                 std::vector<std::string_view> passive)
+    : class_name_(class_name), events_(std::move(events)), passive_(std::move(passive)) {}
+
+Control::~Control() = default;
+
+void Control::SetTextSize(float size) {
+  text_size_ = size;
+  Notify(Aspect::Look);
+}
+
+void Control::SetProperties(const PropertyList& properties) {
+  for (const Property& p : properties) {
+    if (ApplyCommonProperty(p) || ApplyProperty(p)) continue;
+    if (!IsPassive(p.name) &&
+        std::find(passive_.begin(), passive_.end(), p.name) == passive_.end()) {
+      throw std::invalid_argument(class_name_ + " has no property " + std::string(p.name));
+    }
+    stored_.insert_or_assign(std::string(p.name), p.value);
+  }
+  Notify(Aspect::Look);
+}
+
+const PropertyValue* Control::StoredProperty(std::string_view name) const {
+  auto it = stored_.find(name);
+  return it == stored_.end() ? nullptr : &it->second;
+}
+
+bool Control::ApplyCommonProperty(const Property& p) {
+  const std::string_view n = p.name;
+  if (n == "Left") {
+    bounds_.left = AsInt(p);
+  } else if (n == "Top") {
+    bounds_.top = AsInt(p);
+  } else if (n == "Width") {
+    bounds_.width = AsInt(p);
+  } else if (n == "Height") {
+    bounds_.height = AsInt(p);
+  } else if (n == "TabIndex") {
+    tab_index_ = AsInt(p);
+  } else if (n == "TabStop") {
+    tab_stop_ = AsBool(p);
+  } else if (n == "Visible") {
+    visible_ = AsBool(p);
+  } else if (n == "Enabled") {
+    enabled_ = AsBool(p);
+  } else if (n == "HelpTag") {
+    help_tag_ = AsText(p);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool Control::ApplyProperty(const Property&) { return false; }
+
+void Control::InstallEventHandler(std::string_view event, Delegate handler) {
+  auto spec = std::find_if(events_.begin(), events_.end(),
+                           [&](const EventSpec& e) { return e.name == event; });
+  if (spec == events_.end()) {
+    throw std::invalid_argument(class_name_ + " raises no event " + std::string(event));
+  }
+  if (spec->signature != handler.Signature()) {
+    throw std::invalid_argument("handler of " + std::string(event) + " must be " +
+                                std::string(spec->signature));
+  }
+  handlers_.insert_or_assign(std::string(event), std::move(handler));
+}
+
+bool Control::HasHandler(std::string_view event) const { return handlers_.contains(event); }
+
+void Control::Raise(std::string_view event) {
+  auto it = handlers_.find(event);
+  if (it != handlers_.end()) it->second.Invoke();
+}
+
+bool Control::RaiseKey(std::string_view event, const std::string& key) {
+  auto it = handlers_.find(event);
+  return it != handlers_.end() && it->second.Invoke(key);
+}
+
+void Control::Notify(Aspect aspect) {
+  if (observer_ != nullptr) observer_->ControlChanged(*this, aspect);
+}
+
+}  // namespace fw

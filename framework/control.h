@@ -1,0 +1,109 @@
+// Base of every control a window holds: name, place, tab order, look, stored
+// properties and the events bound to the window's handlers.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/delegate.h"
+#include "framework/property.h"
+
+namespace fw {
+
+class Control;
+
+// What changed on a control, for a presentation that mirrors it.
+enum class Aspect { Text, Selection, ListIndex, Rows, Look };
+
+class ControlObserver {
+ public:
+  virtual ~ControlObserver() = default;
+  virtual void ControlChanged(Control& control, Aspect aspect) = 0;
+};
+
+struct Rect {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+class Control {
+ public:
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& Name() const { return name_; }
+  void SetName(std::string name) { name_ = std::move(name); }
+  // The framework class name, such as "TextField".
+  std::string_view ClassName() const { return class_name_; }
+
+  const Rect& Bounds() const { return bounds_; }
+  std::int32_t TabIndex() const { return tab_index_; }
+  bool TabStop() const { return tab_stop_; }
+  bool Visible() const { return visible_; }
+  bool Enabled() const { return enabled_; }
+  const std::string& HelpTag() const { return help_tag_; }
+  float TextSize() const { return text_size_; }
+  void SetTextSize(float size);
+  std::int32_t TextUnit() const { return text_unit_; }
+  void SetTextUnit(std::int32_t unit) { text_unit_ = unit; }
+
+  // Applies a stored property list in one step. A name the control does not
+  // have is a programming error (std::invalid_argument).
+  void SetProperties(const PropertyList& properties);
+  // A stored property without behaviour of its own, as last applied.
+  const PropertyValue* StoredProperty(std::string_view name) const;
+
+  // Binds `event` to a handler of the window. An event the control does not
+  // raise, or a handler of the wrong signature, is a programming error.
+  void InstallEventHandler(std::string_view event, Delegate handler);
+  bool HasHandler(std::string_view event) const;
+
+  void SetObserver(ControlObserver* observer) { observer_ = observer; }
+
+ protected:
+  struct EventSpec {
+    std::string_view name;
+    std::string_view signature;
+  };
+
+  // `passive` names the kind's stored properties that have no behaviour here.
+  Control(std::string_view class_name, std::vector<EventSpec> events,
+          std::vector<std::string_view> passive = {});
+
+  // Raises an event; an unbound event does nothing.
+  void Raise(std::string_view event);
+  // Raises a key event; an unbound event lets the key through (false).
+  bool RaiseKey(std::string_view event, const std::string& key);
+  void Notify(Aspect aspect);
+
+  // Kind-specific properties; returns false for a name the kind does not have.
+  virtual bool ApplyProperty(const Property& property);
+
+ private:
+  bool ApplyCommonProperty(const Property& property);
+
+  std::string name_;
+  std::string class_name_;
+  std::vector<EventSpec> events_;
+  std::vector<std::string_view> passive_;
+  std::map<std::string, Delegate, std::less<>> handlers_;
+  std::map<std::string, PropertyValue, std::less<>> stored_;
+  Rect bounds_;
+  std::int32_t tab_index_ = -1;
+  bool tab_stop_ = false;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string help_tag_;
+  float text_size_ = 0.0f;  // 0: the platform's default size
+  std::int32_t text_unit_ = 0;
+  ControlObserver* observer_ = nullptr;
+};
+
+}  // namespace fw

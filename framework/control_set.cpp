@@ -1,0 +1,49 @@
+#include "framework/control_set.h"
+
+#include <stdexcept>
+
+#include "framework/nil_object_exception.h"
+#include "framework/popup_menu.h"
+#include "framework/push_button.h"
+#include "framework/static_text.h"
+#include "framework/text_field.h"
+#include "framework/timer.h"
+
+namespace fw {
+
+ControlSet::ControlSet() = default;
+ControlSet::~ControlSet() = default;
+
+Control& ControlSet::AddControl(std::string name, std::unique_ptr<Control> control) {
+  if (Find(name) != nullptr) throw std::logic_error("a second control named " + name);
+  control->SetName(name);
+  by_name_.emplace(std::move(name), control.get());
+  order_.push_back(control.get());
+  owned_.push_back(std::move(control));
+  return *order_.back();
+}
+
+Control* ControlSet::Find(std::string_view name) const {
+  auto it = by_name_.find(name);
+  return it == by_name_.end() ? nullptr : it->second;
+}
+
+template <typename T>
+T& ControlSet::Get(std::string_view name) const {
+  Control* control = Find(name);
+  if (control == nullptr) throw NilObjectException("no control named " + std::string(name));
+  T* typed = dynamic_cast<T*>(control);
+  if (typed == nullptr) {
+    throw std::logic_error("control " + std::string(name) + " is a " +
+                           std::string(control->ClassName()));
+  }
+  return *typed;
+}
+
+TextField& ControlSet::Field(std::string_view name) const { return Get<TextField>(name); }
+StaticText& ControlSet::Label(std::string_view name) const { return Get<StaticText>(name); }
+PopupMenu& ControlSet::Popup(std::string_view name) const { return Get<PopupMenu>(name); }
+PushButton& ControlSet::Button(std::string_view name) const { return Get<PushButton>(name); }
+Timer& ControlSet::TimerControl(std::string_view name) const { return Get<Timer>(name); }
+
+}  // namespace fw

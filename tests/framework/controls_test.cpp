@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include "framework/control_set.h"
+#include "framework/event_loop.h"
+#include "framework/line.h"
+#include "framework/nil_object_exception.h"
+#include "framework/popup_menu.h"
+#include "framework/push_button.h"
+#include "framework/static_text.h"
+#include "framework/text_field.h"
+#include "framework/timer.h"
+
+namespace {
+
+using fw::Delegate;
+
+TEST(ControlSet, LooksControlsUpByNameAndKind) {
+  fw::ControlSet set;
+  set.AddControl("VinEF", std::make_unique<fw::TextField>());
+  set.AddControl("ErrorOut", std::make_unique<fw::StaticText>());
+  EXPECT_EQ(set.Field("VinEF").Name(), "VinEF");
+  EXPECT_EQ(set.Find("Nope"), nullptr);
+  EXPECT_THROW(set.Field("Nope"), fw::NilObjectException);
+  EXPECT_THROW(set.Field("ErrorOut"), std::logic_error);  // a label is no text field
+  EXPECT_THROW(set.AddControl("VinEF", std::make_unique<fw::TextField>()), std::logic_error);
+  ASSERT_EQ(set.Controls().size(), 2u);
+  EXPECT_EQ(set.Controls()[1]->Name(), "ErrorOut");
+}
+
+TEST(ControlBinding, RejectsUnknownEventsAndWrongSignatures) {
+  fw::TextField field;
+  EXPECT_THROW(field.InstallEventHandler("Action", Delegate(Delegate::Plain([] {}))),
+               std::invalid_argument);
+  EXPECT_THROW(field.InstallEventHandler("TextChange",
+                                         Delegate(Delegate::KeyFilter(
+                                             [](const std::string&) { return false; }))),
+               std::invalid_argument);
+  EXPECT_EQ(Delegate(Delegate::Plain([] {})).Signature(), "(  )");
+  EXPECT_EQ(Delegate(Delegate::KeyFilter([](const std::string&) { return true; })).Signature(),
+            "( String ) as Boolean");
+}
+
+TEST(ControlProperties, UnknownNamesAndWrongTypesAreProgrammingErrors) {
+  fw::StaticText label;
+  EXPECT_THROW(label.SetProperties({{"Caption", std::string("x")}}), std::invalid_argument);
+  EXPECT_THROW(label.SetProperties({{"Left", std::string("12")}}), std::logic_error);
+  label.SetProperties({{"Left", 1}, {"Top", 460}, {"Width", 274}, {"Height", 66},
+                       {"TextColor", fw::Color{255, 0, 0}}, {"Multiline", true},
+                       {"Index", -2147483647 - 1}, {"LockLeft", true}});
+  EXPECT_EQ(label.Bounds(), (fw::Rect{1, 460, 274, 66}));
+  EXPECT_EQ(label.TextColor(), (fw::Color{255, 0, 0}));
+  EXPECT_TRUE(label.Multiline());
+  ASSERT_NE(label.StoredProperty("LockLeft"), nullptr);
+}
+
+TEST(PopupMenu, RowsFromOneTextAndChangeOnlyOnAPick) {
+  fw::PopupMenu popup;
+  int changes = 0;
+  popup.SetProperties({{"InitialValue", std::string("a\rb\rc")}, {"ListIndex", 1}});
+  popup.InstallEventHandler("Change", Delegate(Delegate::Plain([&] { ++changes; })));
+  ASSERT_EQ(popup.ListCount(), 3);
+  EXPECT_EQ(popup.Rows()[2], "c");
+  EXPECT_EQ(popup.ListIndex(), 1);
+  popup.SetListIndex(0);  // from code: no Change
+  EXPECT_EQ(changes, 0);
+  popup.UserPick(0);  // the row already shown still raises
+  popup.UserPick(2);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(popup.ListIndex(), 2);
+  popup.SetListIndex(7);
+  EXPECT_EQ(popup.ListIndex(), -1);
+}
+
+TEST(Timer, FiresOncePeriodAfterModeWasLastSet) {
+  fw::HeadlessEventLoop loop;
+  fw::ScopedCurrentLoop current(loop);
+  fw::Timer timer;
+  timer.SetProperties({{"Mode", 0}, {"Period", 800}});
+  std::vector<std::int64_t> fired_at;
+  timer.InstallEventHandler("Action",
+                            Delegate(Delegate::Plain([&] { fired_at.push_back(loop.NowMs()); })));
+  timer.SetMode(fw::Timer::kModeSingle);  // t = 0
+  loop.Advance(500);
+  timer.SetMode(fw::Timer::kModeSingle);  // t = 500: the wait starts anew
+  loop.Advance(799);
+  EXPECT_TRUE(fired_at.empty());
+  loop.Advance(1);
+  EXPECT_EQ(fired_at, (std::vector<std::int64_t>{1300}));
+  EXPECT_EQ(timer.Mode(), fw::Timer::kModeOff);
+  loop.Advance(10000);
+  EXPECT_EQ(fired_at.size(), 1u);
+}
+
+TEST(Timer, ArmingWithoutALoopIsAProgrammingError) {
+  fw::Timer timer;
+  EXPECT_THROW(timer.SetMode(fw::Timer::kModeSingle), std::logic_error);
+}
+
+TEST(HeadlessEventLoop, RunFiresInDueOrderUntilQuit) {
+  fw::HeadlessEventLoop loop;
+  std::vector<int> order;
+  loop.StartOneShot(20, [&] { order.push_back(2); });
+  loop.StartOneShot(10, [&] { order.push_back(1); });
+  loop.StartOneShot(30, [&] {
+    order.push_back(3);
+    loop.Quit();
+  });
+  loop.StartOneShot(40, [&] { order.push_back(4); });
+  loop.Run();
+  EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(loop.NowMs(), 30);
+}
+
+TEST(PushButton, PushRaisesAction) {
+  fw::PushButton button;
+  button.SetProperties({{"Caption", std::string("Go")}, {"Default", true}});
+  int pressed = 0;
+  button.InstallEventHandler("Action", Delegate(Delegate::Plain([&] { ++pressed; })));
+  button.Push();
+  EXPECT_EQ(pressed, 1);
+  EXPECT_TRUE(button.Default());
+}
+
+}  // namespace
