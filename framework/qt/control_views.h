@@ -1,0 +1,23 @@
+// The views of a window's controls, made in the order of the controls.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/control_set.h"
+#include "framework/qt/control_view.h"
+
+namespace fw::qt {
+
+// The text of the label that names `field`: the nearest label ending left of
+// the field on the same row (its middle within the field's height). Empty
+// when there is none.
+std::string LabelTextFor(const ControlSet& controls, const Control& field);
+
+// One view per control that has a widget (a timer has none), each widget a
+// child of `parent`; each field's accessible name is its label's text.
+std::vector<std::unique_ptr<ControlView>> MakeViews(const ControlSet& controls, QWidget* parent);
+
+}  // namespace fw::qt

@@ -1,0 +1,58 @@
+#include "framework/qt/text_field_view.h"
+
+#include <QKeyEvent>
+
+#include "framework/qt/key_text.h"
+#include "framework/qt/qt_event_loop.h"
+#include "framework/qt/qt_text.h"
+
+namespace fw::qt {
+
+TextFieldView::TextFieldView(TextField& field, QWidget* parent, const QString& accessible_name)
+    : ControlView(field, new QLineEdit(parent)), field_(field) {
+  QLineEdit* edit = LineEdit();
+  edit->setAccessibleName(accessible_name);
+  edit->installEventFilter(this);
+  QObject::connect(edit, &QLineEdit::textEdited, this,
+                   [this](const QString& text) { OnUserEdit(text); });
+  QObject::connect(edit, &QLineEdit::cursorPositionChanged, this,
+                   [this](int, int position) { OnCaretMoved(position); });
+  Attach();
+}
+
+void TextFieldView::OnUserEdit(const QString& text) {
+  if (syncing_) return;
+  const std::int32_t caret = CodePointsBefore(text, LineEdit()->cursorPosition());
+  Deliver([&] { field_.UserEdit(ToUtf8(text), caret); });
+}
+
+void TextFieldView::OnCaretMoved(int position) {
+  if (syncing_) return;
+  field_.UserMovedCaret(CodePointsBefore(LineEdit()->text(), position));
+}
+
+bool TextFieldView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != Widget() || event->type() != QEvent::KeyPress) return false;
+  const auto key = KeyText(static_cast<const QKeyEvent&>(*event));
+  if (!key) return false;
+  bool swallowed = false;
+  Deliver([&] { swallowed = field_.UserKeyDown(*key); });
+  return swallowed;
+}
+
+void TextFieldView::Update(Aspect aspect) {
+  if (aspect != Aspect::Text && aspect != Aspect::Selection) return;
+  QLineEdit* edit = LineEdit();
+  const QString text = ToQString(field_.Text());
+  syncing_ = true;
+  // An edit the user just made is already shown; rewriting it would lose the
+  // line edit's undo history.
+  if (edit->text() != text) edit->setText(text);
+  if (aspect == Aspect::Selection ||
+      CodePointsBefore(text, edit->cursorPosition()) != field_.SelStart()) {
+    edit->setCursorPosition(UnitsForCodePoints(text, field_.SelStart()));
+  }
+  syncing_ = false;
+}
+
+}  // namespace fw::qt

@@ -1,0 +1,35 @@
+// TextField as a QLineEdit. A write from code updates the line edit without
+// coming back as an edit; the user's edits (typing, paste, cut, delete, undo)
+// go to TextField::UserEdit with the caret, and each key goes to KeyDown
+// before the line edit sees it.
+#pragma once
+
+#include <QLineEdit>
+#include <QObject>
+
+#include "framework/qt/control_view.h"
+#include "framework/text_field.h"
+
+namespace fw::qt {
+
+class TextFieldView : public QObject, public ControlView {
+ public:
+  // `accessible_name` is the text of the field's label.
+  TextFieldView(TextField& field, QWidget* parent, const QString& accessible_name);
+
+  QLineEdit* LineEdit() const { return static_cast<QLineEdit*>(Widget()); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void Update(Aspect aspect) override;
+
+ private:
+  void OnUserEdit(const QString& text);
+  void OnCaretMoved(int position);
+
+  TextField& field_;
+  // Set while the line edit is being brought in line with the model.
+  bool syncing_ = false;
+};
+
+}  // namespace fw::qt

@@ -1,0 +1,142 @@
+// Labels, button, popup and line as widgets that follow their controls.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QImage>
+#include <QTest>
+#include <vector>
+
+#include "framework/line.h"
+#include "framework/popup_menu.h"
+#include "framework/push_button.h"
+#include "framework/qt/line_view.h"
+#include "framework/qt/popup_menu_view.h"
+#include "framework/qt/push_button_view.h"
+#include "framework/qt/static_text_view.h"
+#include "framework/static_text.h"
+
+namespace {
+
+using fw::Delegate;
+
+TEST(StaticTextView, CarriageReturnsBreakLinesOnlyWhenMultiline) {
+  QWidget window;
+  fw::StaticText message;
+  message.SetProperties({{"Left", 1},
+                         {"Top", 460},
+                         {"Width", 274},
+                         {"Height", 66},
+                         {"Multiline", true},
+                         {"TextColor", fw::Color{255, 0, 0}}});
+  fw::StaticText single;
+  fw::qt::StaticTextView message_view(message, &window);
+  fw::qt::StaticTextView single_view(single, &window);
+  message.SetText("Vin too low.\rDuty cycle too high.\r");
+  single.SetText("a\rb");
+  EXPECT_EQ(message_view.Label()->text(), "Vin too low.\nDuty cycle too high.\n");
+  EXPECT_EQ(single_view.Label()->text(), "a b");
+  EXPECT_EQ(message_view.Label()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_TRUE(message_view.Label()->wordWrap());
+}
+
+TEST(StaticTextView, AlignmentSizeAndATallFontGrowingAboutTheMiddle) {
+  QWidget window;
+  fw::StaticText label;
+  label.SetName("StaticText7");
+  label.SetProperties({{"Left", 326},
+                       {"Top", 149},
+                       {"Width", 100},
+                       {"Height", 20},
+                       {"TextAlign", 2},
+                       {"Text", std::string("Results:")}});
+  fw::qt::StaticTextView view(label, &window);
+  EXPECT_EQ(view.Label()->objectName(), "StaticText7");
+  EXPECT_EQ(view.Label()->text(), "Results:");
+  EXPECT_TRUE(view.Label()->alignment() & Qt::AlignRight);
+  label.SetTextSize(16.0f);
+  EXPECT_EQ(view.Label()->font().pointSizeF(), 16.0);
+  const QRect shown = view.Label()->geometry();
+  const int needed = QFontMetrics(view.Label()->font()).height();
+  ASSERT_GT(needed, 20);  // 16 points do not fit in 20 pixels
+  EXPECT_EQ(shown.height(), needed);
+  EXPECT_LE(std::abs((shown.top() + shown.bottom()) - (149 + 168)), 1);
+}
+
+TEST(PushButtonView, AClickPushesOnceAndTheCaptionIsShown) {
+  QWidget window;
+  fw::PushButton button;
+  button.SetProperties({{"Caption", std::string("Go")},
+                        {"Default", true},
+                        {"Left", 326},
+                        {"Top", 117},
+                        {"Width", 80},
+                        {"Height", 20}});
+  int pushes = 0;
+  button.InstallEventHandler("Action", Delegate(Delegate::Plain([&] { ++pushes; })));
+  fw::qt::PushButtonView view(button, &window);
+  window.show();
+  QTest::mouseClick(view.Button(), Qt::LeftButton);
+  EXPECT_EQ(pushes, 1);
+  EXPECT_EQ(view.Button()->text(), "Go");
+  EXPECT_TRUE(view.Button()->isDefault());
+}
+
+class PopupMenuViewTest : public testing::Test {
+ protected:
+  PopupMenuViewTest() {
+    popup_.SetProperties({{"InitialValue", std::string("±1% E96\r±5% E24\r±10% E12")},
+                          {"ListIndex", 1},
+                          {"Width", 160},
+                          {"Height", 20}});
+    popup_.InstallEventHandler(
+        "Change", Delegate(Delegate::Plain([this] { picks_.push_back(popup_.ListIndex()); })));
+    view_ = std::make_unique<fw::qt::PopupMenuView>(popup_, &window_);
+    window_.show();
+  }
+
+  // Opens the list and clicks `row`, as the user picks.
+  void Pick(int row) {
+    QComboBox* combo = view_->Combo();
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    const QRect cell = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+  }
+
+  QWidget window_;
+  fw::PopupMenu popup_;
+  std::vector<int> picks_;
+  std::unique_ptr<fw::qt::PopupMenuView> view_;
+};
+
+TEST_F(PopupMenuViewTest, ShowsRowsAndAWriteFromCodeSilently) {
+  ASSERT_EQ(view_->Combo()->count(), 3);
+  EXPECT_EQ(view_->Combo()->itemText(0), "±1% E96");
+  EXPECT_EQ(view_->Combo()->currentIndex(), 1);
+  popup_.SetListIndex(2);
+  EXPECT_EQ(view_->Combo()->currentIndex(), 2);
+  EXPECT_TRUE(picks_.empty());
+}
+
+TEST_F(PopupMenuViewTest, EveryPickRaisesChangeAlsoOfTheRowShown) {
+  Pick(2);
+  Pick(2);
+  Pick(0);
+  EXPECT_EQ(picks_, (std::vector<int>{2, 2, 0}));
+  EXPECT_EQ(popup_.ListIndex(), 0);
+}
+
+TEST(LineView, DrawsBetweenItsEndPoints) {
+  QWidget window;
+  window.resize(579, 526);
+  window.setStyleSheet("background: white");
+  fw::Line line;
+  line.SetProperties({{"X1", 282}, {"Y1", 34}, {"X2", 282}, {"Y2", 500}});
+  fw::qt::LineView view(line, &window);
+  EXPECT_EQ(view.Widget()->geometry(), QRect(282, 34, 1, 467));
+  const QImage image = window.grab().toImage();
+  EXPECT_EQ(image.pixelColor(282, 300), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(283, 300), QColor(Qt::white));
+}
+
+}  // namespace

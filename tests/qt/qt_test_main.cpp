@@ -1,0 +1,15 @@
+// The widget tests run on the offscreen platform, so they need no display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  testing::InitGoogleTest(&argc, argv);
+  int qt_argc = 1;
+  char name[] = "qt_tests";
+  char* qt_argv[] = {name, nullptr};
+  QApplication app(qt_argc, qt_argv);
+  return RUN_ALL_TESTS();
+}

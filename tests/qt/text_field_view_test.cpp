@@ -1,0 +1,174 @@
+// A QLineEdit driven by real key clicks, paste, cut and undo, mirrored into
+// its TextField without echo.
+#include "framework/qt/text_field_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "framework/text_field.h"
+
+namespace {
+
+using fw::ChangeOrigin;
+using fw::Delegate;
+
+struct Change {
+  std::string text;
+  ChangeOrigin origin;
+  bool operator==(const Change&) const = default;
+};
+
+class TextFieldViewTest : public testing::Test {
+ protected:
+  TextFieldViewTest() {
+    field_.SetName("CtST");
+    field_.SetProperties({{"Left", 418},
+                          {"Top", 170},
+                          {"Width", 71},
+                          {"Height", 22},
+                          {"HelpTag", std::string("Timing capacitor")}});
+    field_.InstallEventHandler("TextChange", Delegate(Delegate::Plain([this] {
+                                 changes_.push_back({field_.Text(), field_.CurrentChangeOrigin()});
+                               })));
+    window_.resize(579, 526);
+    view_ = std::make_unique<fw::qt::TextFieldView>(field_, &window_, "Ct ");
+    window_.show();
+    edit()->setFocus();
+  }
+
+  QLineEdit* edit() { return view_->LineEdit(); }
+
+  fw::TextField field_;
+  std::vector<Change> changes_;
+  QWidget window_;
+  std::unique_ptr<fw::qt::TextFieldView> view_;
+};
+
+TEST_F(TextFieldViewTest, TakesNameHelpPlaceAndLabelFromTheControl) {
+  EXPECT_EQ(edit()->objectName(), "CtST");
+  EXPECT_EQ(edit()->toolTip(), "Timing capacitor");
+  EXPECT_EQ(edit()->accessibleName(), "Ct ");
+  EXPECT_EQ(edit()->geometry(), QRect(418, 170, 71, 22));
+}
+
+TEST_F(TextFieldViewTest, EachTypedKeyIsOneUserChangeWithTheCaretAfterIt) {
+  QTest::keyClicks(edit(), "470");
+  const std::vector<Change> expected = {
+      {"4", ChangeOrigin::User}, {"47", ChangeOrigin::User}, {"470", ChangeOrigin::User}};
+  EXPECT_EQ(changes_, expected);
+  EXPECT_EQ(field_.SelStart(), 3);
+  QTest::keyClick(edit(), Qt::Key_Left);
+  QTest::keyClick(edit(), Qt::Key_Backspace);
+  EXPECT_EQ(field_.Text(), "40");
+  EXPECT_EQ(field_.SelStart(), 1);
+  EXPECT_EQ(changes_.size(), 4u);
+}
+
+TEST_F(TextFieldViewTest, AWriteFromCodeIsShownAndRaisesOnlyTheCodeChange) {
+  QTest::keyClicks(edit(), "12");
+  changes_.clear();
+  field_.SetText("820");
+  EXPECT_EQ(edit()->text(), "820");
+  const std::vector<Change> expected = {{"820", ChangeOrigin::Code}};
+  EXPECT_EQ(changes_, expected);
+  // The same text again: shown as it is, raised once more by the change rule.
+  field_.SetText("820");
+  EXPECT_EQ(changes_.size(), 2u);
+}
+
+TEST_F(TextFieldViewTest, AHandlerRewritingTheTypedTextIsShownAndEndsAtTheSameText) {
+  // Like a handler that snaps a typed value: every typed text becomes "820".
+  fw::TextField snapping;
+  int runs = 0;
+  snapping.InstallEventHandler("TextChange", Delegate(Delegate::Plain([&] {
+                                 ++runs;
+                                 snapping.SetText("820");
+                               })));
+  fw::qt::TextFieldView view(snapping, &window_, "Ct ");
+  view.LineEdit()->setFocus();
+  QTest::keyClick(view.LineEdit(), '4');
+  EXPECT_EQ(view.LineEdit()->text(), "820");
+  EXPECT_EQ(snapping.Text(), "820");
+  // The user's "4", then the handler's changed write; its unchanged write
+  // inside the handler raises nothing.
+  EXPECT_EQ(runs, 2);
+}
+
+TEST_F(TextFieldViewTest, KeyDownSeesTheTextBeforeTheKeyAndCanSwallowIt) {
+  std::vector<std::pair<std::string, std::string>> keys;  // key, text then
+  field_.InstallEventHandler("KeyDown", Delegate(Delegate::KeyFilter([&](const std::string& k) {
+                               keys.emplace_back(k, field_.Text());
+                               return k == "x";
+                             })));
+  QTest::keyClicks(edit(), "2x.");
+  EXPECT_EQ(edit()->text(), "2.");
+  EXPECT_EQ(field_.Text(), "2.");
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"2", ""}, {"x", "2"}, {".", "2"}};
+  EXPECT_EQ(keys, expected);
+  EXPECT_EQ(changes_.size(), 2u);
+}
+
+TEST_F(TextFieldViewTest, NavigationKeysReachKeyDownAsControlCharactersChordsDoNot) {
+  std::vector<std::string> keys;
+  field_.InstallEventHandler("KeyDown", Delegate(Delegate::KeyFilter([&](const std::string& k) {
+                               keys.push_back(k);
+                               return false;
+                             })));
+  field_.SetText("12");
+  changes_.clear();
+  QTest::keyClick(edit(), Qt::Key_Left);
+  QTest::keyClick(edit(), Qt::Key_Home);
+  EXPECT_EQ(field_.SelStart(), 0);
+  QTest::keyClick(edit(), Qt::Key_Return);
+  QTest::keyClick(edit(), Qt::Key_Shift);
+  QTest::keyClick(edit(), Qt::Key_A, Qt::ControlModifier);
+  const std::vector<std::string> expected = {"\x1C", "\x01", "\r"};
+  EXPECT_EQ(keys, expected);
+  EXPECT_TRUE(changes_.empty());
+  EXPECT_EQ(edit()->selectedText(), "12");  // the chord went to the line edit
+}
+
+TEST_F(TextFieldViewTest, PasteCutAndUndoAreUserEdits) {
+  int keys = 0;
+  field_.InstallEventHandler("KeyDown", Delegate(Delegate::KeyFilter([&](const std::string&) {
+                               ++keys;
+                               return false;
+                             })));
+  QApplication::clipboard()->setText("2.2");
+  edit()->paste();
+  EXPECT_EQ(field_.Text(), "2.2");
+  EXPECT_EQ(field_.SelStart(), 3);
+  edit()->selectAll();
+  edit()->cut();
+  EXPECT_EQ(field_.Text(), "");
+  edit()->undo();
+  EXPECT_EQ(field_.Text(), "2.2");
+  const std::vector<Change> expected = {
+      {"2.2", ChangeOrigin::User}, {"", ChangeOrigin::User}, {"2.2", ChangeOrigin::User}};
+  EXPECT_EQ(changes_, expected);
+  // A paste is no key press.
+  EXPECT_EQ(keys, 0);
+}
+
+TEST_F(TextFieldViewTest, SelStartCountsCharactersNotUtf16Units) {
+  field_.SetText(
+      "a\xF0\x9F\x98\x80"
+      "b");  // a, U+1F600, b
+  field_.SetSelStart(2);
+  EXPECT_EQ(edit()->cursorPosition(), 3);
+  QTest::keyClick(edit(), Qt::Key_End);
+  EXPECT_EQ(field_.SelStart(), 3);
+  field_.SetText(
+      "\xCE\xA9"
+      "1");  // Ω1, caret clamped to the end
+  EXPECT_EQ(edit()->cursorPosition(), 2);
+  EXPECT_EQ(field_.SelStart(), 2);
+}
+
+}  // namespace
