@@ -64,33 +64,6 @@ TEST(WindowStartup, StoredTextsStandAndNoHandlerRanDuringCreation) {
   EXPECT_EQ(d.Loop().PendingTimers(), 0u);
 }
 
-TEST(WindowStartup, WindowPropertiesAndLooks) {
-  driver::WindowDriver d;
-  const app::MC34063& w = d.Window();
-  EXPECT_EQ(w.Title(), "RA34063 Rovu Ze");
-  EXPECT_EQ(w.Width(), 579);
-  EXPECT_EQ(w.Height(), 526);
-  EXPECT_FALSE(w.Resizeable());
-  EXPECT_FALSE(w.MaximizeButton());
-  EXPECT_TRUE(w.MinimizeButton());
-  EXPECT_TRUE(w.CloseButton());
-  EXPECT_TRUE(w.MenuBarVisible());
-  EXPECT_TRUE(w.Button("PushButton1").Default());
-  EXPECT_FALSE(w.Button("PushButton1").Cancel());
-  EXPECT_EQ(w.Button("PushButton1").Caption(), "Go");
-  const fw::StaticText& messages = w.Label("ErrorOut");
-  EXPECT_EQ(messages.TextColor(), (fw::Color{255, 0, 0}));
-  EXPECT_TRUE(messages.Multiline());
-  EXPECT_EQ(messages.TextSize(), 10.0f);
-  EXPECT_EQ(messages.Bounds(), (fw::Rect{1, 460, 274, 66}));
-  EXPECT_EQ(w.Label("StaticText7").TextSize(), 16.0f);
-  EXPECT_EQ(w.Label("TolST").TextSize(), 9.0f);
-  EXPECT_EQ(w.Label("StaticText1").TextSize(), 0.0f);  // the framework's default
-  EXPECT_EQ(w.Label("StaticText1").TextAlign(), 2);
-  EXPECT_EQ(w.Field("R1EF").HelpTag().substr(0, 26), "After getting some results");
-  EXPECT_EQ(w.Field("VinEF").HelpTag(), "");
-}
-
 TEST(WindowControls, TabOrderFollowsTabIndexAmongTabStops) {
   driver::WindowDriver d;
   std::vector<const fw::Control*> stops;
@@ -135,19 +108,11 @@ TEST(WindowClass, RecordIsBuiltOnceWithMembersInDeclaredOrder) {
   driver::WindowDriver d;
   const fw::ClassRecord& first = app::MC34063::Class();
   EXPECT_EQ(&first, &app::MC34063::Class());
-  EXPECT_EQ(first.parent, "Window");
-  ASSERT_EQ(first.members.size(), 40u + 70u + 22u + 1u);
-  EXPECT_EQ(first.members[0].name, "Layout");
-  EXPECT_TRUE(first.members[2].hidden);  // _CreateControls0
-  EXPECT_EQ(first.members[12].name, "R1EF_KeyDown");
-  EXPECT_EQ(first.members[12].type, "( String ) as Boolean");
+  ASSERT_EQ(first.members.size(), 40u + 70u + 22u + 1u);       // operations, controls, state, class
+  EXPECT_EQ(first.members[12].type, "( String ) as Boolean");  // R1EF_KeyDown
   EXPECT_EQ(first.members[39].name, "ReEvaluate");
   EXPECT_EQ(first.members[40].name, "VinEF");
-  EXPECT_EQ(first.members[109].name, "TolST");
   EXPECT_EQ(first.members[110].name, "Ipk");
-  EXPECT_EQ(first.members[131].name, "LastR1");
-  ASSERT_EQ(first.events.size(), 3u);
-  EXPECT_EQ(first.events[2].operation, "Event_Open");
 }
 
 }  // namespace
