@@ -5,7 +5,10 @@
 #include <limits>
 
 #include "design/output_accuracy.h"
-#include "design_fixture.h"
+#include "framework/popup_menu.h"
+#include "framework/static_text.h"
+#include "framework/text_field.h"
+#include "tests/driver/window_driver.h"
 
 namespace {
 
@@ -63,43 +66,45 @@ INSTANTIATE_TEST_SUITE_P(
                                  5.470684931506849e-06}),
     [](const testing::TestParamInfo<AccuracyCase>& info) { return info.param.title; });
 
+// A shown Ct with the refresh kept out by a message, and the fields of the
+// worked accuracy example.
+void ShowDesignForReEvaluation(driver::WindowDriver& d, const char* r1) {
+  d.Type("VoutEF", "12");
+  d.State().VrefAcc = 0.032;
+  d.Window().Label("ErrorOut").SetText("x");
+  d.Window().Field("CtST").SetText("820");
+  d.Window().Field("R1EF").SetText(r1);
+  d.Window().ReEvaluate();
+}
+
 TEST(ReEvaluate, ShowsTheAccuracyAndKeepsAMatchingR1Text) {
-  testing_support::DesignFixture d;
-  d.controls.Label("ErrorOut").SetText("x");  // no Ct refresh
-  d.controls.Field("CtST").SetText("820");
-  d.state.VrefAcc = 0.032;
-  d.controls.Field("VoutEF").SetText("12");
-  d.controls.Field("R1EF").SetText("1.60");
-  d.calc.ReEvaluate();
+  driver::WindowDriver d;
+  ShowDesignForReEvaluation(d, "1.60");
   EXPECT_EQ(d.Text("OutAccST"), "0.4356 volts");
   EXPECT_EQ(d.Text("R2ST"), "13");
   EXPECT_EQ(d.Text("R1EF"), "1.60");  // equal value: not rewritten
-  EXPECT_EQ(d.state.LastR1, 1.6);
+  EXPECT_EQ(d.State().LastR1, 1.6);
 }
 
 TEST(ReEvaluate, SnapsAnR1ThatIsNoMember) {
-  testing_support::DesignFixture d;
-  d.controls.Label("ErrorOut").SetText("x");
-  d.controls.Field("CtST").SetText("820");
-  d.controls.Field("VoutEF").SetText("12");
-  d.controls.Field("R1EF").SetText("2.3");
-  d.calc.ReEvaluate();
+  driver::WindowDriver d;
+  ShowDesignForReEvaluation(d, "2.3");
   EXPECT_EQ(d.Text("R1EF"), "2.4");
-  EXPECT_EQ(d.state.LastR1, 2.4000000000000004);
-  EXPECT_EQ(d.controls.Field("R1EF").SelStart(), 3);
+  EXPECT_EQ(d.State().LastR1, 2.4000000000000004);
+  EXPECT_EQ(d.Window().Field("R1EF").SelStart(), 3);
 }
 
 TEST(ReEvaluate, AnEmptyCtOnlyMovesTheCaret) {
-  testing_support::DesignFixture d;
-  d.controls.Label("ErrorOut").SetText("x");
-  d.controls.Label("R2ST").SetText("13");
-  d.controls.Field("R1EF").SetText("2.3");
-  d.state.LastR1 = 7;
-  d.calc.ReEvaluate();
+  driver::WindowDriver d;
+  d.Window().Label("ErrorOut").SetText("x");
+  d.Window().Label("R2ST").SetText("13");
+  d.Window().Field("R1EF").SetText("2.3");
+  d.State().LastR1 = 7;
+  d.Window().ReEvaluate();
   EXPECT_EQ(d.Text("R2ST"), "13");
   EXPECT_EQ(d.Text("R1EF"), "2.3");
-  EXPECT_EQ(d.state.LastR1, 7);
-  EXPECT_EQ(d.controls.Field("R1EF").SelStart(), 3);
+  EXPECT_EQ(d.State().LastR1, 7);
+  EXPECT_EQ(d.Window().Field("R1EF").SelStart(), 3);
 }
 
 struct LimitLinesCase {
@@ -111,7 +116,7 @@ class LimitLines : public testing::TestWithParam<LimitLinesCase> {};
 
 TEST_P(LimitLines, AreRewrittenFromTheChosenRow) {
   const LimitLinesCase& c = GetParam();
-  testing_support::DesignFixture d;
+  driver::WindowDriver d;
   d.Pick("DeviceLimitsPU", c.row);
   EXPECT_EQ(d.Text("DutyMaxST"), c.duty);
   EXPECT_EQ(d.Text("IswMaxST"), c.current);
@@ -140,12 +145,12 @@ INSTANTIATE_TEST_SUITE_P(
                        "Voltage reference accuracy is +/-0%", "0", "0", "1.25"}));
 
 TEST(ChipPopup, ChooseDeviceKeepsTheLimitsOfTheChipBefore) {
-  testing_support::DesignFixture d;
+  driver::WindowDriver d;
   d.Pick("DeviceLimitsPU", 1);
   d.Pick("DeviceLimitsPU", 0);
-  EXPECT_EQ(d.state.IswMAX, 1.6);
+  EXPECT_EQ(d.State().IswMAX, 1.6);
   EXPECT_EQ(d.Text("IswMaxST"), "Maximum switch current is 1.6 Amps");
-  EXPECT_EQ(d.controls.Popup("DeviceLimitsPU").ListIndex(), 0);
+  EXPECT_EQ(d.Window().Popup("DeviceLimitsPU").ListIndex(), 0);
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "design_fixture.h"
+#include "tests/app/worked_example.h"
+#include "tests/driver/window_driver.h"
 
 namespace {
 
@@ -57,17 +58,17 @@ TEST(BadInput, EveryTextInEveryRequirementFieldThenGo) {
   for (int chip : {0, 7, 22}) {
     for (const char* name : kRequirementFields) {
       for (const std::string& text : HostileTexts()) {
-        testing_support::DesignFixture d;
+        driver::WindowDriver d;
         d.Pick("DeviceLimitsPU", chip);
-        d.EnterWorkedExample();
+        worked::Enter(d, worked::kExample);
         d.Go();
         d.Type(name, text);
         ASSERT_NO_THROW(d.Go()) << name << " = " << text.substr(0, 20);
         EXPECT_TRUE(OnlyKnownSentences(d.Text("ErrorOut"))) << d.Text("ErrorOut");
         // Hand edits of Ct and R1 with the same text end too.
         ASSERT_NO_THROW(d.Type("CtST", text));
-        d.controls.Field("R1EF").SetText(text);
-        ASSERT_NO_THROW(d.calc.ReEvaluate());
+        d.KeyInR1(text);
+        ASSERT_NO_THROW(d.Advance(800));
         ASSERT_NO_THROW(d.Pick("CPerPU", 4));
       }
     }

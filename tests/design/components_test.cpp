@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "design/output_accuracy.h"
-#include "design_fixture.h"
+#include "framework/static_text.h"
+#include "framework/text.h"
+#include "framework/text_field.h"
+#include "tests/app/worked_example.h"
+#include "tests/driver/window_driver.h"
 
 namespace {
-
-using testing_support::DesignFixture;
 
 // Every text a control was given, in order.
 struct TextLog : fw::ControlObserver {
@@ -21,93 +22,84 @@ struct TextLog : fw::ControlObserver {
   }
 };
 
-// The design state of the components example, with 820 pF written from code.
-void WriteComponentsExample(DesignFixture& d) {
-  d.controls.Field("VoutEF").SetText("12");
-  d.state.Vin = 5;
-  d.state.Vout = 12;
-  d.state.Iout = 0.1;
-  d.state.Vrip = 0.1;
-  d.state.Vref = 1.25;
-  d.state.Ipk = 0.6;
-  d.controls.Label("ErrorOut").SetText("keeps the Ct refresh out");
-  d.controls.Field("CtST").SetText("820");
+// The state of the components example, with the Ct refresh kept out by a
+// message, so that each write of Ct runs the components once.
+void PrepareComponentsExample(driver::WindowDriver& d, const char* vout = "12") {
+  d.Type("VoutEF", vout);
+  design::DesignState& s = d.State();
+  s.Vin = 5;
+  s.Vout = fw::Val(vout);
+  s.Iout = 0.1;
+  s.Vrip = 0.1;
+  s.Vref = 1.25;
+  s.Ipk = 0.6;
+  d.Window().Label("ErrorOut").SetText("keeps the Ct refresh out");
 }
 
 TEST(Components, WorkedExample) {
-  DesignFixture d;
-  WriteComponentsExample(d);
-  EXPECT_EQ(d.state.Ct, 8.2e-10);
-  EXPECT_EQ(d.state.Ton, 2.0499999999999997e-05);
+  driver::WindowDriver d;
+  PrepareComponentsExample(d);
+  d.Window().Field("CtST").SetText("820");
+  EXPECT_EQ(d.State().Ct, 8.2e-10);
+  EXPECT_EQ(d.State().Ton, 2.0499999999999997e-05);
   EXPECT_EQ(d.Text("RscST"), "0.5");
   EXPECT_EQ(d.Text("LST"), "252.8");
   EXPECT_EQ(d.Text("CoST"), "180");
   EXPECT_EQ(d.Text("R1EF"), "1.6");
   EXPECT_EQ(d.Text("R2ST"), "13");
-  EXPECT_EQ(d.state.LastR1, 1.6);
+  EXPECT_EQ(d.State().LastR1, 1.6);
 }
 
 // The components write R1 and R2 first; the re-evaluation that ends the run
-// then snaps R1 again from the field and derives R2 from the Vout field.
-TEST(Components, OutputBelowVrefGivesTheNegativeValueCode) {
-  DesignFixture d;
-  WriteComponentsExample(d);
-  d.state.Vout = 1.0;
-  d.controls.Field("VoutEF").SetText("1");
-  TextLog r1, r2;
-  d.controls.Field("R1EF").SetObserver(&r1);
-  d.controls.Label("R2ST").SetObserver(&r2);
-  d.controls.Field("CtST").SetText("820");
-  EXPECT_EQ(r1.texts, (std::vector<std::string>{"-0.002", "-2"}));
-  EXPECT_EQ(r2.texts, (std::vector<std::string>{"0.00039", "0.39"}));
-  EXPECT_EQ(d.state.LastR1, -2.0);
-}
-
-TEST(Components, UnknownSeriesShowMinusOne) {
-  DesignFixture d;
-  d.state.ESeriesForR = 0;
-  d.state.ESeriesForC = 0;
-  TextLog r1, r2;
-  d.controls.Field("R1EF").SetObserver(&r1);
-  d.controls.Label("R2ST").SetObserver(&r2);
-  WriteComponentsExample(d);
-  EXPECT_EQ(r1.texts, (std::vector<std::string>{"-0.001", "-1"}));
-  EXPECT_EQ(r2.texts, (std::vector<std::string>{"-1", "-1"}));
-  EXPECT_EQ(d.Text("CoST"), "-1");
+// snaps R1 again from the field and derives R2 from the Vout field.
+TEST(Components, OutputBelowVrefAndUnknownSeriesGiveTheCodesOfEvalue) {
+  struct Case {
+    const char* vout;
+    std::int32_t series;
+    std::vector<std::string> r1, r2;
+  };
+  for (const Case& c : {Case{"1", 24, {"-0.002", "-2"}, {"0.00039", "0.39"}},
+                        Case{"12", 0, {"-0.001", "-1"}, {"-1", "-1"}}}) {
+    driver::WindowDriver d;
+    PrepareComponentsExample(d, c.vout);
+    d.State().ESeriesForR = c.series;
+    TextLog r1, r2;
+    d.Window().Field("R1EF").SetObserver(&r1);
+    d.Window().Label("R2ST").SetObserver(&r2);
+    d.Window().Field("CtST").SetText("820");
+    EXPECT_EQ(r1.texts, c.r1) << c.vout;
+    EXPECT_EQ(r2.texts, c.r2) << c.vout;
+  }
 }
 
 TEST(Components, LowInputKeepsTheInductorText) {
-  DesignFixture d;
-  WriteComponentsExample(d);
-  ASSERT_EQ(d.Text("LST"), "252.8");
-  d.state.Vin = 1.3;
-  d.controls.Field("CtST").SetText("1000");
+  driver::WindowDriver d;
+  PrepareComponentsExample(d);
+  d.Window().Field("CtST").SetText("820");
+  d.State().Vin = 1.3;
+  d.Window().Field("CtST").SetText("1000");
   EXPECT_EQ(d.Text("LST"), "252.8");
   EXPECT_EQ(d.Text("CoST"), "220");  // Co follows the new on-time
 }
 
 TEST(TypedCt, TypingKeyByKeyIsNeverReplacedUnderTheCaret) {
-  DesignFixture d;
-  d.EnterWorkedExample();
-  d.Go();
+  driver::WindowDriver d;
+  worked::Design(d);
   for (const char* typed : {"", "4", "47", "470"}) {
     d.Type("CtST", typed);
     EXPECT_EQ(d.Text("CtST"), typed);
   }
-  EXPECT_EQ(d.state.Ct, 4.7e-10);
-  EXPECT_DOUBLE_EQ(d.state.Ton, 1.175e-05);
+  EXPECT_EQ(d.State().Ct, 4.7e-10);
+  EXPECT_DOUBLE_EQ(d.State().Ton, 1.175e-05);
   EXPECT_EQ(d.Text("RscST"), "0.5");  // depends on the peak current only
-  EXPECT_EQ(d.Text("R2ST"), "13");
+  EXPECT_EQ(d.Text("LST"), "144.9");  // L follows the typed Ct
 }
 
-TEST(CtRefresh, AMemberShownStaysThroughTheRefresh) {
-  DesignFixture d;
-  d.EnterWorkedExample();
-  d.Go();
-  // A write from code re-derives the on-time and refreshes Ct from it;
-  // 470 pF must come back as 470, not as the next member up.
+TEST(CtRefresh, AMemberWrittenFromCodeStaysThroughTheRefresh) {
+  driver::WindowDriver d;
+  worked::Design(d);
   for (const char* member : {"470", "390", "47", "10", "100", "560", "1200"}) {
-    d.controls.Field("CtST").SetText(member);
+    d.Window().Field("CtST").SetText(member);
     EXPECT_EQ(d.Text("CtST"), member);
   }
 }
@@ -123,10 +115,9 @@ class CapacitorClassChange : public testing::TestWithParam<ClassChange> {};
 
 TEST_P(CapacitorClassChange, CtIsRoundedUpInTheNewSeries) {
   const ClassChange& c = GetParam();
-  DesignFixture d;
-  d.EnterWorkedExample();
+  driver::WindowDriver d;
   d.Pick("CPerPU", c.start_row);
-  d.Go();
+  worked::Design(d);
   d.Type("CtST", c.start);
   d.Pick("CPerPU", c.new_row);
   EXPECT_EQ(d.Text("CtST"), c.expected);
@@ -138,27 +129,21 @@ INSTANTIATE_TEST_SUITE_P(Tolerance, CapacitorClassChange,
                                          ClassChange{"1200", 5, 7, "1200"},
                                          ClassChange{"1200", 7, 5, "1200"}));
 
-TEST(TolerancePopups, OpenSelectsTheStartClassesWithoutReEvaluating) {
-  DesignFixture d;
-  EXPECT_EQ(d.controls.Popup("PerPU").ListIndex(), 5);
-  EXPECT_EQ(d.controls.Popup("CPerPU").ListIndex(), 7);
-  EXPECT_EQ(d.state.ESeriesForR, 24);
-  EXPECT_EQ(d.state.Per, 0.05);
-  EXPECT_EQ(d.state.ESeriesForC, 12);
-  EXPECT_EQ(d.controls.Field("R1EF").SelStart(), 0);  // ReEvaluate did not run
-  d.Pick("PerPU", 6);
-  EXPECT_EQ(d.state.ESeriesForR, 24);
-  EXPECT_EQ(d.state.Per, 0.02);
-  d.Pick("PerPU", 1);
-  EXPECT_EQ(d.state.ESeriesForR, 192);
-  EXPECT_EQ(d.state.Per, 0.0025);
+TEST(TolerancePopups, ResistorClassesAndTheirOrder) {
+  driver::WindowDriver d;
+  const std::tuple<int, std::int32_t, double> rows[] = {
+      {6, 24, 0.02}, {5, 24, 0.05}, {1, 192, 0.0025}, {3, 96, 0.005}, {7, 12, 0.1}};
+  for (const auto& [row, series, tolerance] : rows) {
+    d.Pick("PerPU", row);
+    EXPECT_EQ(d.State().ESeriesForR, series) << row;
+    EXPECT_EQ(d.State().Per, tolerance) << row;
+  }
 }
 
 TEST(TolerancePopups, ResistorClassReSnapsTheDividerEvenWithMessagesShown) {
-  DesignFixture d;
-  d.EnterWorkedExample();
-  d.Go();
-  d.controls.Label("ErrorOut").SetText("Frequency is greater than the maximum\r");
+  driver::WindowDriver d;
+  worked::Design(d);
+  d.Window().Label("ErrorOut").SetText("Frequency is greater than the maximum\r");
   d.Pick("PerPU", 4);  // +-1.0% E96
   EXPECT_EQ(d.Text("CtST"), "820");
   // 1.6 lies past the square-root midpoint of 1.58 and 1.62 in E96.
@@ -166,25 +151,17 @@ TEST(TolerancePopups, ResistorClassReSnapsTheDividerEvenWithMessagesShown) {
   EXPECT_EQ(d.Text("R2ST"), "14");
 }
 
-TEST(NoDesign, AToleranceChoiceBeforeAnyDesignShowsNothing) {
-  DesignFixture d;
-  d.Pick("PerPU", 4);
+TEST(NoDesign, NothingIsShownAsACapacitorWithoutAPositiveOnTime) {
+  driver::WindowDriver d;
+  d.Pick("PerPU", 4);  // before any design the on-time is 0
   d.Pick("CPerPU", 4);
   for (const char* name : {"CtST", "RscST", "LST", "CoST", "R1EF", "R2ST", "OutAccST"}) {
     EXPECT_EQ(d.Text(name), "") << name;
   }
-  EXPECT_EQ(d.ct_runs, 0);
-}
-
-TEST(NoDesign, ANegativeOnTimeIsNeverShownAsACapacitor) {
-  DesignFixture d;
   d.Pick("DeviceLimitsPU", 7);
-  d.Type("VinEF", "5");
-  d.Type("VoutEF", "3");
-  d.Type("IoutEF", "0.1");
-  d.Type("VfEF", "0.4");
+  worked::Enter(d, {"5", "3", "33000", "0.1", "0.1", "0.4", "1.3"});
   d.Go();
-  ASSERT_LT(d.state.Ton, 0.0);
+  ASSERT_LT(d.State().Ton, 0.0);
   d.Pick("CPerPU", 7);
   EXPECT_EQ(d.Text("CtST"), "");
 }

@@ -26,22 +26,6 @@ TEST(ToleranceClassesTest, TextsKeepTheSignAndThePadding) {
             "10%     E12");
 }
 
-TEST(ToleranceClassesTest, FiveBeforeTwoPercent) {
-  EXPECT_EQ(ToleranceClassForRow(5)->tolerance, 0.05);
-  EXPECT_EQ(ToleranceClassForRow(5)->series, 24);
-  EXPECT_EQ(ToleranceClassForRow(6)->tolerance, 0.02);
-  EXPECT_EQ(ToleranceClassForRow(6)->series, 24);
-}
-
-TEST(ToleranceClassesTest, SeriesAndTolerancesOfTheOtherRows) {
-  EXPECT_EQ(ToleranceClassForRow(1)->tolerance, 0.0025);
-  for (std::int32_t row : {0, 1, 2}) EXPECT_EQ(ToleranceClassForRow(row)->series, 192) << row;
-  EXPECT_EQ(ToleranceClassForRow(2)->tolerance, ToleranceClassForRow(3)->tolerance);
-  EXPECT_EQ(ToleranceClassForRow(3)->series, 96);
-  EXPECT_EQ(ToleranceClassForRow(7)->tolerance, 0.1);
-  EXPECT_EQ(ToleranceClassForRow(7)->series, 12);
-}
-
 TEST(ToleranceClassesTest, RowsOutsideThePopup) {
   EXPECT_EQ(ToleranceClassForRow(-1), nullptr);
   EXPECT_EQ(ToleranceClassForRow(8), nullptr);
