@@ -1,14 +1,10 @@
 // Views for a whole set of controls, and which label names which field.
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-
 #include "framework/control_set.h"
-#include "framework/line.h"
 #include "framework/qt/control_views.h"
 #include "framework/static_text.h"
 #include "framework/text_field.h"
-#include "framework/timer.h"
 
 namespace {
 
@@ -43,22 +39,6 @@ TEST(LabelTextFor, TheNearestLabelLeftOfTheFieldOnItsRow) {
   EXPECT_EQ(fw::qt::LabelTextFor(set, low), "Temperature");
   EXPECT_EQ(fw::qt::LabelTextFor(set, high), "to");
   EXPECT_EQ(fw::qt::LabelTextFor(set, lone), "");
-}
-
-TEST(MakeViews, OneWidgetPerVisibleControlNamedAfterIt) {
-  fw::ControlSet set;
-  Add<fw::StaticText>(set, "StaticText10", Place(313, 173, 100, 20, "Ct "));
-  Add<fw::TextField>(set, "CtST", Place(418, 170, 71, 22));
-  Add<fw::Line>(set, "Line2", {{"X1", 1}, {"Y1", 34}, {"X2", 553}, {"Y2", 34}});
-  Add<fw::Timer>(set, "UItimer", {{"Period", 800}});
-  QWidget window;
-  const auto views = fw::qt::MakeViews(set, &window);
-  ASSERT_EQ(views.size(), 3u);
-  auto* ct = window.findChild<QLineEdit*>("CtST");
-  ASSERT_NE(ct, nullptr);
-  EXPECT_EQ(ct->accessibleName(), "Ct");
-  EXPECT_NE(window.findChild<QWidget*>("Line2"), nullptr);
-  EXPECT_EQ(window.findChild<QWidget*>("UItimer"), nullptr);
 }
 
 }  // namespace

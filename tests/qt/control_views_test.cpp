@@ -8,10 +8,8 @@
 
 #include "framework/line.h"
 #include "framework/popup_menu.h"
-#include "framework/push_button.h"
 #include "framework/qt/line_view.h"
 #include "framework/qt/popup_menu_view.h"
-#include "framework/qt/push_button_view.h"
 #include "framework/qt/static_text_view.h"
 #include "framework/static_text.h"
 
@@ -60,25 +58,6 @@ TEST(StaticTextView, AlignmentSizeAndATallFontGrowingAboutTheMiddle) {
   ASSERT_GT(needed, 20);  // 16 points do not fit in 20 pixels
   EXPECT_EQ(shown.height(), needed);
   EXPECT_LE(std::abs((shown.top() + shown.bottom()) - (149 + 168)), 1);
-}
-
-TEST(PushButtonView, AClickPushesOnceAndTheCaptionIsShown) {
-  QWidget window;
-  fw::PushButton button;
-  button.SetProperties({{"Caption", std::string("Go")},
-                        {"Default", true},
-                        {"Left", 326},
-                        {"Top", 117},
-                        {"Width", 80},
-                        {"Height", 20}});
-  int pushes = 0;
-  button.InstallEventHandler("Action", Delegate(Delegate::Plain([&] { ++pushes; })));
-  fw::qt::PushButtonView view(button, &window);
-  window.show();
-  QTest::mouseClick(view.Button(), Qt::LeftButton);
-  EXPECT_EQ(pushes, 1);
-  EXPECT_EQ(view.Button()->text(), "Go");
-  EXPECT_TRUE(view.Button()->isDefault());
 }
 
 class PopupMenuViewTest : public testing::Test {

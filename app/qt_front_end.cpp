@@ -1,0 +1,17 @@
+// The front end of the window build: Qt's widgets and event loop. The
+// program's arguments are not handed on; Qt sees the program name only.
+#include "framework/qt/qt_front_end.h"
+
+#include <memory>
+
+#include "app/front_end.h"
+
+namespace app {
+
+FrontEnd MakeFrontEnd(int&, char**) {
+  auto qt = std::make_unique<fw::qt::QtFrontEnd>();
+  fw::qt::QtFrontEnd* front = qt.get();
+  return {std::move(qt), [front](fw::Window& window) { front->Present(window); }};
+}
+
+}  // namespace app

@@ -1,0 +1,33 @@
+#include "framework/qt/qt_front_end.h"
+
+namespace fw::qt {
+
+QtFrontEnd::QtFrontEnd() {
+  if (QApplication::instance() == nullptr) app_ = std::make_unique<QApplication>(argc_, argv_);
+}
+
+QtFrontEnd::~QtFrontEnd() { presented_.clear(); }
+
+void QtFrontEnd::Present(Window& window) {
+  Presented p{std::static_pointer_cast<Window>(window.shared_from_this()),
+              std::make_unique<WindowView>(window)};
+  p.view->Show();
+  presented_.push_back(std::move(p));
+}
+
+WindowView* QtFrontEnd::ViewOf(const Window& window) const {
+  for (const Presented& p : presented_) {
+    if (p.window.get() == &window) return p.view.get();
+  }
+  return nullptr;
+}
+
+void QtFrontEnd::Run() {
+  struct TakeDown {
+    std::vector<Presented>& presented;
+    ~TakeDown() { presented.clear(); }
+  } take_down{presented_};
+  QtEventLoop::Run();
+}
+
+}  // namespace fw::qt
