@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: run test deps build clean
+.PHONY: run test deps build clean screenshot
 
 JOBS ?= $(shell nproc)
 
@@ -19,6 +19,10 @@ test: build
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan
+
+# The README's picture of a finished design, drawn without a display.
+screenshot: build
+	./build/default/tools/ra34063_screenshot docs/screenshot.png
 
 clean:
 	rm -rf build
