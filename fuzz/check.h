@@ -1,0 +1,16 @@
+// A failed invariant stops the fuzzer with a message; libFuzzer then keeps
+// the input as a crash reproducer.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition, ...)                                  \
+  do {                                                              \
+    if (!(condition)) {                                             \
+      std::fprintf(stderr, "invariant broken: %s\n  ", #condition); \
+      std::fprintf(stderr, __VA_ARGS__);                            \
+      std::fprintf(stderr, "\n");                                   \
+      std::abort();                                                 \
+    }                                                               \
+  } while (false)
