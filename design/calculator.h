@@ -31,6 +31,9 @@ class Calculator {
   DesignState& State() { return state_; }
 
  private:
+  void StoreResistorClass();
+  void StoreCapacitorClass();
+
   DesignState& state_;
   const fw::ControlSet& controls_;
 };

@@ -9,9 +9,9 @@ namespace {
 
 // Stored values that every control carries but that change no behaviour here.
 constexpr std::string_view kPassiveProperties[] = {
-    "Index",     "TabPanelIndex", "AutoDeactivate", "TextFont",   "Bold",       "Italic",
-    "Underline", "LockLeft",      "LockTop",        "LockRight",  "LockBottom", "DataSource",
-    "DataField", "InitialParent", "Transparent"};
+    "Index",      "TabPanelIndex", "AutoDeactivate", "TextFont",      "Bold",
+    "Italic",     "Underline",     "LockLeft",       "LockTop",       "LockRight",
+    "LockBottom", "DataSource",    "DataField",      "InitialParent", "Transparent"};
 
 bool IsPassive(std::string_view name) {
   return std::find(std::begin(kPassiveProperties), std::end(kPassiveProperties), name) !=

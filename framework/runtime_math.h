@@ -6,10 +6,10 @@
 
 namespace fw {
 
-double Log(double x);                     // natural logarithm
+double Log(double x);  // natural logarithm
 double Floor(double x);
 double Abs(double x);
-double Max(double a, double b);           // NaN if either side is NaN
+double Max(double a, double b);  // NaN if either side is NaN (unlike fmax)
 double RuntimePow(double base, double exponent);
 
 // Conversion of a whole value to Int32. Only values that are finite and

@@ -34,10 +34,10 @@ TEST(ControlBinding, RejectsUnknownEventsAndWrongSignatures) {
   fw::TextField field;
   EXPECT_THROW(field.InstallEventHandler("Action", Delegate(Delegate::Plain([] {}))),
                std::invalid_argument);
-  EXPECT_THROW(field.InstallEventHandler("TextChange",
-                                         Delegate(Delegate::KeyFilter(
-                                             [](const std::string&) { return false; }))),
-               std::invalid_argument);
+  EXPECT_THROW(
+      field.InstallEventHandler(
+          "TextChange", Delegate(Delegate::KeyFilter([](const std::string&) { return false; }))),
+      std::invalid_argument);
   EXPECT_EQ(Delegate(Delegate::Plain([] {})).Signature(), "(  )");
   EXPECT_EQ(Delegate(Delegate::KeyFilter([](const std::string&) { return true; })).Signature(),
             "( String ) as Boolean");
@@ -47,9 +47,14 @@ TEST(ControlProperties, UnknownNamesAndWrongTypesAreProgrammingErrors) {
   fw::StaticText label;
   EXPECT_THROW(label.SetProperties({{"Caption", std::string("x")}}), std::invalid_argument);
   EXPECT_THROW(label.SetProperties({{"Left", std::string("12")}}), std::logic_error);
-  label.SetProperties({{"Left", 1}, {"Top", 460}, {"Width", 274}, {"Height", 66},
-                       {"TextColor", fw::Color{255, 0, 0}}, {"Multiline", true},
-                       {"Index", -2147483647 - 1}, {"LockLeft", true}});
+  label.SetProperties({{"Left", 1},
+                       {"Top", 460},
+                       {"Width", 274},
+                       {"Height", 66},
+                       {"TextColor", fw::Color{255, 0, 0}},
+                       {"Multiline", true},
+                       {"Index", -2147483647 - 1},
+                       {"LockLeft", true}});
   EXPECT_EQ(label.Bounds(), (fw::Rect{1, 460, 274, 66}));
   EXPECT_EQ(label.TextColor(), (fw::Color{255, 0, 0}));
   EXPECT_TRUE(label.Multiline());

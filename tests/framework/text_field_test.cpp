@@ -53,9 +53,12 @@ TEST(TextFieldChangeRule, InsideItsOwnHandlerOnlyAChangedTextRaises) {
   field.InstallEventHandler("TextChange", Delegate(Delegate::Plain([&] {
                               ++runs;
                               const std::string& t = field.Text();
-                              if (t == "1") field.SetText("22");
-                              else if (t == "22") field.SetText("333");
-                              else if (t == "333") field.SetText("333");  // unchanged: ends
+                              if (t == "1")
+                                field.SetText("22");
+                              else if (t == "22")
+                                field.SetText("333");
+                              else if (t == "333")
+                                field.SetText("333");  // unchanged: ends
                             })));
   field.SetText("1");
   EXPECT_EQ(runs, 3);

@@ -1,0 +1,45 @@
+// Components from the Ct shown: Rsc, L, Co and the feedback divider.
+#include "design/calculator.h"
+#include "design/evalue.h"
+#include "design/field_names.h"
+#include "framework/static_text.h"
+#include "framework/text.h"
+#include "framework/text_field.h"
+
+namespace design {
+
+void Calculator::CtST_TextChange() {
+  const fw::ControlSet& c = controls_;
+  DesignState& s = state_;
+  fw::TextField& ct_field = c.Field(field::kCt);
+
+  s.Ct = fw::Val(ct_field.Text()) / 1e12;
+  // A typed Ct re-derives the on-time, so L and Co follow it.
+  if (fw::Val(ct_field.Text()) != 0.0) s.Ton = s.Ct / 4e-05;
+  s.R1R2Imp = fw::Val(c.Field(field::kR1R2Imp).Text());
+
+  const double rsc = 0.3 / s.Ipk;
+  const double inductance = (((s.Vin - 1.3) / s.Ipk) * s.Ton) * 2.0;
+  const double co = 9.0 * ((s.Iout * s.Ton) / s.Vrip);
+
+  // R1 for which R1 || R2 is the wanted impedance.
+  const double q = s.Vref / (s.Vout - s.Vref);
+  const double k = q / (q + 1.0);
+  const double r1_unrounded = (s.R1R2Imp / k) * q;
+  const double r1 = Evalue(r1_unrounded, s.ESeriesForR, kNearestSqrt);  // ohm
+  s.LastR1 = r1 / 1000.0;
+  const double r2_unrounded = (r1 * (s.Vout - s.Vref)) / s.Vref;  // ohm
+
+  c.Label(field::kRsc).SetText(fw::Str(rsc));
+  if (s.Ipk > 0.0 && inductance > 0.0) {
+    c.Label(field::kL).SetText(fw::Format(inductance * 1e6, "####.0"));
+  }
+  c.Label(field::kCo).SetText(fw::Str(Evalue(co * 1e6, s.ESeriesForC, kNearestSqrt)));
+  fw::TextField& r1_field = c.Field(field::kR1);
+  if (fw::Val(r1_field.Text()) != r1 / 1000.0) r1_field.SetText(fw::Str(r1 / 1000.0));
+  c.Label(field::kR2).SetText(fw::Str(Evalue(r2_unrounded / 1000.0, s.ESeriesForR, kNearestSqrt)));
+
+  ReEvaluate();
+}
+
+}  // namespace design

@@ -1,0 +1,80 @@
+// The "Go" press: checks the requirements against the chip's limits, computes
+// the switch timing and hands a rounded Ct to the Ct field, whose change event
+// computes every other component.
+#include <string>
+
+#include "design/calculator.h"
+#include "design/evalue.h"
+#include "design/field_names.h"
+#include "framework/static_text.h"
+#include "framework/text.h"
+#include "framework/text_field.h"
+
+namespace design {
+namespace {
+
+const std::string kCR = fw::ChrB(13);
+
+void Append(fw::StaticText& area, const std::string& sentence) {
+  area.SetText(area.Text() + sentence);
+}
+
+}  // namespace
+
+void Calculator::PushButton1_Action() {
+  const fw::ControlSet& c = controls_;
+  DesignState& s = state_;
+
+  // Blanking Ct first runs the component computation on the previous design.
+  c.Field(field::kCt).SetText("");
+  c.Label(field::kRsc).SetText("");
+  c.Label(field::kL).SetText("");
+  c.Label(field::kCo).SetText("");
+  c.Field(field::kR1).SetText("");
+  c.Label(field::kR2).SetText("");
+  c.Label(field::kAccuracy).SetText("");
+  fw::StaticText& errors = c.Label(field::kErrors);
+  errors.SetText("");
+
+  s.Vin = fw::Val(c.Field(field::kVin).Text());
+  if (s.Vin < s.VinMin) {
+    Append(errors, "Vin lower than Device Minimum" + kCR);
+  } else if (s.Vin > s.VinMAX) {
+    Append(errors, "Vin higher than Device Maximum" + kCR);
+  }
+  s.Vout = fw::Val(c.Field(field::kVout).Text());
+  if (s.Vout > s.VoutMax) Append(errors, "Vout greater than Device Maximum" + kCR);
+  const double f = fw::Val(c.Field(field::kFreq).Text());
+  if (f > s.SwFreqMax) Append(errors, "Frequency is greater than the maximum" + kCR);
+
+  s.Iout = fw::Val(c.Field(field::kIout).Text());
+  s.Vrip = fw::Val(c.Field(field::kVrip).Text());
+  const double vf = fw::Val(c.Field(field::kVf).Text());
+  const double vsat = fw::Val(c.Field(field::kVsat).Text());
+  s.Vref = fw::Val(c.Field(field::kVref).Text());
+
+  const double ratio = ((s.Vout + vf) - s.Vin) / (s.Vin - vsat);  // on-time over off-time
+  const double period = 1.0 / f;
+  const double toff = period / (ratio + 1.0);
+  s.Ton = period - toff;
+  const double duty = s.Ton / (s.Ton + toff);
+  if (duty > s.DutyMax) {
+    Append(errors,
+           "Required duty cycle of output switch exceeds Maximum of 0.857. Reduce Vout/Vin, Vsat "
+           "or Vf, or use tapped inductor design as in AN920");
+  }
+
+  s.Ipk = (2.0 * s.Iout) * (ratio + 1.0);
+  if (s.Ipk > s.IswMAX) {
+    Append(errors, "Peak switch current is " + fw::Left(fw::Str(s.Ipk), 5) + "Amps, greater than " +
+                       fw::Str(s.IswMAX) + " Amp Maximum" + kCR);
+  }
+
+  if (errors.Text().empty() && s.Ton > 0.0) {
+    s.Ct = 4.0e-5 * s.Ton;
+    const double rounded_pf = Evalue(s.Ct * 1.0e12, s.ESeriesForC, kRoundUp);
+    if (rounded_pf > 0.0) c.Field(field::kCt).SetText(fw::Str(rounded_pf));
+  }
+}
+
+}  // namespace design

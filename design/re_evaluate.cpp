@@ -1,0 +1,59 @@
+// Re-evaluation: keeps Ct in step with the on-time and the capacitor series,
+// snaps the divider from the R1 field and shows the output accuracy.
+#include "design/calculator.h"
+#include "design/evalue.h"
+#include "design/field_names.h"
+#include "design/output_accuracy.h"
+#include "framework/static_text.h"
+#include "framework/text.h"
+#include "framework/text_field.h"
+
+namespace design {
+namespace {
+
+// Past the end of any R1 text: puts the caret after the last character.
+constexpr std::int32_t kCaretAtEnd = 111;
+
+}  // namespace
+
+void Calculator::ReEvaluate() {
+  const fw::ControlSet& c = controls_;
+  DesignState& s = state_;
+  fw::TextField& ct_field = c.Field(field::kCt);
+  fw::TextField& r1_field = c.Field(field::kR1);
+
+  // Never replace a Ct the user is typing; and only a real capacitor value
+  // is shown (no design yet, NaN and Evalue's error codes are not).
+  if (c.Label(field::kErrors).Text().empty() &&
+      ct_field.CurrentChangeOrigin() != fw::ChangeOrigin::User) {
+    const double ct = 4e-05 * s.Ton;
+    const double ct_pf = ct * 1e12;
+    const double ct_new = Evalue(ct_pf, s.ESeriesForC, kRoundUp);
+    if (ct_new > 0.0) {
+      s.Ct = ct;
+      ct_field.SetText(fw::Str(ct_new));  // may run the components again, nested
+    }
+  }
+
+  if (fw::Val(ct_field.Text()) != 0.0) {
+    const DividerAccuracy d = ComputeDividerAccuracy({
+        .r1_shown = fw::Val(r1_field.Text()),
+        .vout = fw::Val(c.Field(field::kVout).Text()),
+        .vref = s.Vref,
+        .vref_acc = s.VrefAcc,
+        .tolerance = s.Per,
+        .tempco_ppm = fw::Val(c.Field(field::kTempco).Text()),
+        .temp_min = fw::Val(c.Field(field::kTempMin).Text()),
+        .temp_max = fw::Val(c.Field(field::kTempMax).Text()),
+        .series = s.ESeriesForR,
+    });
+    s.LastR1 = d.r1;
+    c.Label(field::kR2).SetText(fw::Str(d.r2));
+    c.Label(field::kAccuracy).SetText(fw::Format(d.accuracy, "##.0000") + " volts");
+    if (fw::Val(r1_field.Text()) != d.r1) r1_field.SetText(fw::Str(d.r1));
+  }
+
+  r1_field.SetSelStart(kCaretAtEnd);
+}
+
+}  // namespace design

@@ -1,0 +1,101 @@
+#include "framework/text.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+namespace {
+
+using namespace std::string_literals;
+constexpr double kInf = HUGE_VAL;
+
+TEST(Str, SevenSignificantDigits) {
+  // clang-format off
+  const struct { double value; const char* text; } cases[] = {
+      {2.4000000000000004, "2.4"}, {1e27, "1e+27"}, {820.0, "820"}, {0.00039, "0.00039"},
+      {2062.5, "2062.5"}, {1e-5, "1e-05"}, {-0.0, "0"}, {0.0, "0"}, {1234567.8, "1234568"},
+      {12345678, "1.234568e+07"}, {-kInf, "-inf"}, {kInf, "inf"}, {-NAN, "nan"}, {NAN, "nan"},
+      {-2.5, "-2.5"}};
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(fw::Str(c.value), c.text) << c.value;
+}
+
+TEST(Val, ReadsTheLongestNumberPrefix) {
+  // clang-format off
+  const struct { std::string text; double value; } cases[] = {
+      {"", 0}, {"abc", 0}, {".", 0}, {"-", 0}, {"+.", 0}, {" \t 12abc", 12}, {"1,5", 1},
+      {".5", 0.5}, {"5.", 5}, {"5e", 5}, {"5e+", 5}, {"5E-1x", 0.5}, {"+7", 7}, {"- 7", 0},
+      {"\n7", 0}, {"2.5e3", 2500}, {"1e999", kInf}, {"-1e999", -kInf}, {"-INFINITY", -kInf},
+      {"Inf", kInf}, {"1e-999", 0}, {"1e99999999999999999999", kInf}, {"0.01e-322", 0},
+      {"1e-99999999999999999999", 0}, {"0e99999999999999999999", 0}, {"0.0001e308", 1e304},
+      {"4\0002"s, 4}, {"\xff\x31", 0}, {"1\xc3", 1}};
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(fw::Val(c.text), c.value) << '"' << c.text << '"';
+  EXPECT_TRUE(std::isnan(fw::Val("-nAn")));
+  EXPECT_TRUE(std::signbit(fw::Val("-0")));
+  EXPECT_TRUE(std::signbit(fw::Val("-1e-999")));
+}
+
+TEST(Val, LongTexts) {
+  const std::string ones(100000, '1');
+  EXPECT_EQ(fw::Val(ones), kInf);
+  EXPECT_EQ(fw::Val("0." + std::string(100000, '0') + "1"), 0.0);
+  EXPECT_EQ(fw::Val("0." + std::string(100000, '0') + "1e100005"), 1e4);
+  EXPECT_EQ(fw::Val("0." + std::string(100000, '0') + "1e99999999999999999999"), kInf);
+  EXPECT_EQ(fw::Val("-1" + std::string(100000, '0') + "e-99999999999999999999"), 0.0);
+  EXPECT_DOUBLE_EQ(fw::Val(ones + "e-99990"), 1111111111.1111111);
+  EXPECT_EQ(fw::Val("3" + std::string(20000, 'x')), 3.0);
+}
+
+// x rounded to 7 significant digits, computed by the C library.
+double Rounded7(double x) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.7g", x);
+  return std::strtod(text, nullptr);
+}
+
+TEST(Val, ReadsBackWhatStrWrites) {
+  std::mt19937_64 bits(20240611);
+  for (int i = 0; i < 200000; ++i) {
+    const double x = std::bit_cast<double>(bits());
+    if (!std::isfinite(x)) continue;
+    ASSERT_EQ(fw::Val(fw::Str(x)), Rounded7(x)) << fw::Str(x);
+  }
+}
+
+TEST(Format, DecimalsFromThePattern) {
+  // clang-format off
+  const struct { double value; const char* pattern; const char* text; } cases[] = {
+      {0.435642610492829, "##.0000", "0.4356"}, {252.8333333, "####.0", "252.8"},
+      {-0.00004, "##.0000", "0.0000"}, {-0.00005, "##.0000", "-0.0001"}, {2.5, "###", "2"},
+      {1234567.26, "####.0", "1234567.3"}, {-kInf, "##.0000", "-inf"}, {NAN, "####.0", "nan"},
+      {0x1p100, "#.0", "1267650600228229401496703205376.0"}};
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(fw::Format(c.value, c.pattern), c.text) << c.value;
+}
+
+TEST(Left, CountsCharactersNotBytes) {
+  // clang-format off
+  const struct { std::string text; std::int32_t count; std::string left; } cases[] = {
+      {"1.234568", 5, "1.234"}, {"inf", 5, "inf"}, {"abc", 0, ""}, {"abc", -3, ""},
+      {"µΩ±x", 3, "µΩ±"}, {"\xf0\x9f\x98\x80z", 1, "\xf0\x9f\x98\x80"},
+      {"\xc3xy", 2, "\xc3x"}, {"\xed\xa0\x80", 1, "\xed"}, {"a\0b"s, 2, "a\0"s}};
+  const struct { std::string text; std::int32_t length; } lengths[] = {
+      {"", 0}, {"µΩ±", 3}, {"\xc3xy", 3}, {"\xed\xa0\x80", 3}, {"a\0b"s, 3}};
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(fw::Left(c.text, c.count), c.left) << c.text;
+  for (const auto& c : lengths) EXPECT_EQ(fw::Len(c.text), c.length) << c.text;
+}
+
+TEST(ChrB, OneByte) {
+  EXPECT_EQ(fw::ChrB(13), "\r");
+  EXPECT_EQ(fw::ChrB(0x1FF), "\xff");
+  EXPECT_EQ(fw::ChrB(0), "\0"s);
+}
+
+}  // namespace
