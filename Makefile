@@ -41,7 +41,7 @@ bench: deps
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	./build/bench/bench/ra_bench --benchmark_repetitions=10 \
-	  --benchmark_report_aggregates_only=true
+	  --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
 
 coverage:
 	@tools/install-deps.sh gcovr
