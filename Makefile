@@ -50,7 +50,7 @@ coverage:
 	find build/coverage -name '*.gcda' -delete
 	ctest --preset coverage
 	mkdir -p build/coverage/report
-	gcovr --root . --object-directory build/coverage \
+	gcovr --root . build/coverage/framework build/coverage/design build/coverage/tests \
 	  --filter 'design/' --filter 'framework/' --exclude 'framework/qt/' \
 	  --exclude-throw-branches --exclude-unreachable-branches \
 	  --html-details build/coverage/report/index.html \
