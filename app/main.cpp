@@ -1,6 +1,13 @@
-#include <cstdio>
+#include "app/front_end.h"
+#include "app/program.h"
 
-int main() {
-  std::puts("RA34063: the calculator window is not built yet; run `make test`.");
-  return 0;
+namespace {
+// The process-wide exit status.
+int exit_status = 0;
+}  // namespace
+
+int main(int argc, char** argv) {
+  app::FrontEnd front_end = app::MakeFrontEnd(argc, argv);
+  exit_status = app::RunProcess(*front_end.loop, std::move(front_end.presenter));
+  return exit_status;
 }

@@ -1,0 +1,105 @@
+#include <string>
+
+#include "app/control_table.h"
+#include "app/mc34063.h"
+
+namespace app {
+namespace {
+
+constexpr std::int32_t kNoControlSet = -2147483647 - 1;
+const fw::Color kBlack{0, 0, 0};
+const fw::Color kWhite{255, 255, 255};
+
+void Add(fw::PropertyList& list, const fw::PropertyList& more) {
+  list.insert(list.end(), more.begin(), more.end());
+}
+
+// Values alike for every control of a kind.
+fw::PropertyList KindDefaults(ControlKind kind) {
+  fw::PropertyList list;
+  if (kind == ControlKind::Timer) return list;
+  Add(list, {{"Index", kNoControlSet},
+             {"TabPanelIndex", 0},
+             {"InitialParent", std::string()},
+             {"Visible", true}});
+  if (kind == ControlKind::Line) return list;
+  Add(list, {{"Enabled", true},
+             {"AutoDeactivate", true},
+             {"TextFont", std::string("System")},
+             {"Bold", false},
+             {"Italic", false},
+             {"Underline", false},
+             {"LockLeft", false},
+             {"LockTop", false},
+             {"LockRight", false},
+             {"LockBottom", false}});
+  if (kind != ControlKind::PushButton) {
+    Add(list, {{"DataSource", std::string()}, {"DataField", std::string()}});
+  }
+  if (kind == ControlKind::TextField) {
+    Add(list, {{"Border", true},
+               {"UseFocusRing", true},
+               {"TextColor", kBlack},
+               {"BackColor", kWhite},
+               {"Password", false},
+               {"Format", std::string()},
+               {"Mask", std::string()},
+               {"CueText", std::string()},
+               {"LimitText", 0},
+               {"Alignment", 0},
+               {"ReadOnly", false},
+               {"AcceptTabs", false}});
+  } else if (kind == ControlKind::StaticText) {
+    Add(list, {{"TextColor", kBlack}, {"Multiline", false}});
+  }
+  return list;
+}
+
+bool HasTextUnit(ControlKind kind) {
+  return kind != ControlKind::Line && kind != ControlKind::Timer;
+}
+
+}  // namespace
+
+fw::PropertyList StoredProperties(const ControlRow& row) {
+  fw::PropertyList list = KindDefaults(row.kind);
+  if (row.kind != ControlKind::Timer) {
+    Add(list, {{"Left", row.place.left},
+               {"Top", row.place.top},
+               {"Width", row.place.width},
+               {"Height", row.place.height}});
+  }
+  if (row.tab_index >= 0) {
+    list.push_back({"TabIndex", row.tab_index});
+    const bool stop = row.kind == ControlKind::TextField || row.kind == ControlKind::PushButton ||
+                      row.kind == ControlKind::PopupMenu;
+    list.push_back({"TabStop", stop});
+  }
+  Add(list, row.content);
+  if (!row.help.empty()) list.push_back({"HelpTag", std::string(row.help)});
+  return list;
+}
+
+void CreateControl(MC34063& window, const ControlRow& row) {
+  window.AddControl(std::string(row.name), row.make());
+  fw::Control* control = window.Find(row.name);
+  if (row.text_size > 0.0f) control->SetTextSize(row.text_size);
+  if (HasTextUnit(row.kind)) control->SetTextUnit(0);
+  control->SetProperties(StoredProperties(row));
+  // Bound last, so nothing set above runs a handler.
+  for (const HandlerBinding& binding : row.events) {
+    if (binding.key != nullptr) {
+      auto key = binding.key;
+      control->InstallEventHandler(
+          binding.event, fw::Delegate(fw::Delegate::KeyFilter(
+                             [&window, key](const std::string& k) { return (window.*key)(k); })));
+    } else {
+      auto plain = binding.plain;
+      control->InstallEventHandler(
+          binding.event,
+          fw::Delegate(fw::Delegate::Plain([&window, plain] { (window.*plain)(); })));
+    }
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,119 @@
+// Requirement edits blank the shown design.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/app/worked_example.h"
+#include "tests/driver/window_driver.h"
+
+namespace {
+
+const char* const kSevenDisplays[] = {"RscST", "LST",      "CoST",    "R1EF",
+                                      "R2ST",  "OutAccST", "ErrorOut"};
+
+void Design(driver::WindowDriver& d) {
+  worked::Design(d);
+  ASSERT_EQ(d.Text("RscST"), "0.5");
+}
+
+struct Edit {
+  const char* field;
+  const char* text;
+  bool tests_ct;  // false: the temperature fields clear Ct without a test
+};
+
+const Edit kEdits[] = {
+    {"VinEF", "6", true},       {"VoutEF", "15", true},   {"FreqEF", "34000", true},
+    {"IoutEF", "0.2", true},    {"VripEF", "", true},     {"VfEF", "0.5", true},
+    {"R1R2impEF", "1", true},   {"VsatEF", "1.2", true},  {"VrefEF", "1.2", true},
+    {"TmpMinEF", "-20", false}, {"TmpMaxEF", "60", false}};
+
+class RequirementEdit : public testing::TestWithParam<Edit> {};
+
+TEST_P(RequirementEdit, AfterADesignKeepsOnlyTheCtRoundedFromTheStoredOnTime) {
+  driver::WindowDriver d;
+  Design(d);
+  d.Type(GetParam().field, GetParam().text);
+  // Clearing Ct re-ran the component chain, whose re-evaluation wrote the
+  // Ct back; everything after it was blanked.
+  EXPECT_EQ(d.Text("CtST"), "820");
+  for (const char* name : kSevenDisplays) EXPECT_EQ(d.Text(name), "") << name;
+}
+
+TEST_P(RequirementEdit, WithoutADesignOnlyTheTemperatureFieldsRunTheCtChain) {
+  driver::WindowDriver d;
+  d.Type(GetParam().field, GetParam().text);
+  for (const char* name : kSevenDisplays) EXPECT_EQ(d.Text(name), "") << name;
+  if (GetParam().tests_ct) {
+    EXPECT_EQ(d.Text("CtST"), "");
+    EXPECT_EQ(d.State().R1R2Imp, 0.0);  // the Ct handler never ran
+  } else {
+    // The Ct handler ran and read the wanted impedance; with no on-time yet
+    // there is no Ct to show.
+    EXPECT_EQ(d.State().R1R2Imp, 1500.0);
+    EXPECT_EQ(d.Text("CtST"), "");
+  }
+}
+
+TEST_P(RequirementEdit, ClearsTheMessages) {
+  driver::WindowDriver d;
+  d.Type("VinEF", "5");
+  d.Type("VoutEF", "12");
+  d.Go();  // no chip yet: the duty-cycle sentence
+  ASSERT_NE(d.Text("ErrorOut"), "");
+  d.Type(GetParam().field, GetParam().text);
+  EXPECT_EQ(d.Text("ErrorOut"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, RequirementEdit, testing::ValuesIn(kEdits),
+                         [](const auto& info) { return std::string(info.param.field); });
+
+TEST(RequirementEdit, DeletingTheTextBlanksLikeTyping) {
+  driver::WindowDriver d;
+  Design(d);
+  d.Type("VinEF", "");
+  EXPECT_EQ(d.Text("RscST"), "");
+  EXPECT_EQ(d.Text("R1EF"), "");
+}
+
+TEST(RequirementEdit, TempcoReEvaluatesAndBlanksNothing) {
+  driver::WindowDriver d;
+  Design(d);
+  d.Type("RTempcoEF", "0");  // e = Per alone
+  EXPECT_EQ(d.Text("OutAccST"), "0.4244 volts");
+  EXPECT_EQ(d.Text("RscST"), "0.5");
+  EXPECT_EQ(d.Text("R2ST"), "13");
+  EXPECT_EQ(d.Text("CtST"), "820");
+
+  driver::WindowDriver messages;
+  messages.Type("VinEF", "5");
+  messages.Type("VoutEF", "12");
+  messages.Go();
+  const std::string sentences = messages.Text("ErrorOut");
+  messages.Type("RTempcoEF", "50");
+  EXPECT_EQ(messages.Text("ErrorOut"), sentences);
+}
+
+TEST(RequirementEdit, TypingInCtOrR1BlanksNothing) {
+  driver::WindowDriver d;
+  Design(d);
+  d.Type("R1EF", "3");
+  EXPECT_EQ(d.Text("RscST"), "0.5");
+  EXPECT_EQ(d.Text("CtST"), "820");
+  d.Type("CtST", "470");
+  EXPECT_EQ(d.Text("RscST"), "0.5");  // Rsc follows Ipk alone
+  EXPECT_NE(d.Text("LST"), "");
+  EXPECT_NE(d.Text("OutAccST"), "");
+}
+
+TEST(RequirementEdit, ChoosingAChipBlanksAlsoWhenItsTextsStayTheSame) {
+  driver::WindowDriver d;
+  Design(d);
+  d.Pick("DeviceLimitsPU", 4);  // 0 to 70 degrees and 1.25 V, as row 7
+  EXPECT_EQ(d.Text("TmpMinEF"), "0");
+  EXPECT_EQ(d.Text("VrefEF"), "1.25");
+  EXPECT_EQ(d.Text("CtST"), "820");
+  for (const char* name : kSevenDisplays) EXPECT_EQ(d.Text(name), "") << name;
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+#include "tests/driver/window_driver.h"
+
+#include <charconv>
+#include <stdexcept>
+
+#include "app/program.h"
+#include "framework/popup_menu.h"
+#include "framework/push_button.h"
+#include "framework/runtime.h"
+#include "framework/static_text.h"
+#include "framework/text_field.h"
+
+namespace driver {
+namespace {
+
+template <typename T>
+bool ParseNumber(std::string_view text, T& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+// Splits "WORD REST" at the first blank; REST is empty when there is none.
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
+  const auto blank = line.find(' ');
+  if (blank == std::string_view::npos) return {line, {}};
+  return {line.substr(0, blank), line.substr(blank + 1)};
+}
+
+}  // namespace
+
+WindowDriver::WindowDriver() {
+  fw::RuntimeInit(loop_);
+  app::Initialize();
+  fw::RunFrameworkInitialization(fw::Delegate(fw::Delegate::Plain([] { app::Startup(); })));
+  window_ =
+      std::dynamic_pointer_cast<app::MC34063>(fw::RuntimeGetImplicitWindow(app::kMC34063ClassName));
+  if (window_ == nullptr) throw std::logic_error("start-up made no calculator window");
+}
+
+WindowDriver::~WindowDriver() {
+  window_.reset();
+  app::Finalize();
+  fw::RuntimeExit();
+}
+
+void WindowDriver::Type(std::string_view field, std::string text) {
+  window_->Field(field).UserEdit(std::move(text));
+}
+
+void WindowDriver::Pick(std::string_view popup, std::int32_t row) {
+  window_->Popup(popup).UserPick(row);
+}
+
+void WindowDriver::Go() { window_->Button("PushButton1").Push(); }
+
+void WindowDriver::KeyInR1(std::string text) {
+  fw::TextField& r1 = window_->Field("R1EF");
+  // The key itself is never examined; the last character typed stands for it.
+  const std::string key = text.empty() ? std::string("\b") : text.substr(text.size() - 1);
+  if (!r1.UserKeyDown(key)) r1.UserEdit(std::move(text));
+}
+
+void WindowDriver::Advance(std::int64_t milliseconds) { loop_.Advance(milliseconds); }
+
+std::string WindowDriver::Text(std::string_view name) const {
+  const fw::Control* control = window_->Find(name);
+  if (const auto* field = dynamic_cast<const fw::TextField*>(control)) return field->Text();
+  if (const auto* label = dynamic_cast<const fw::StaticText*>(control)) return label->Text();
+  throw std::invalid_argument("no text control named " + std::string(name));
+}
+
+std::string WindowDriver::Dump() const {
+  std::string out;
+  for (const fw::Control* control : window_->Controls()) {
+    if (dynamic_cast<const fw::TextField*>(control) == nullptr &&
+        dynamic_cast<const fw::StaticText*>(control) == nullptr) {
+      continue;
+    }
+    out += control->Name() + '\t' + Escape(Text(control->Name())) + '\n';
+  }
+  return out;
+}
+
+bool WindowDriver::Apply(std::string_view line) {
+  if (line.empty() || line.front() == '#') return true;
+  const auto [verb, rest] = SplitWord(line);
+  if (verb == "go" && rest.empty()) {
+    Go();
+    return true;
+  }
+  if (verb == "r1") {
+    KeyInR1(std::string(rest));
+    return true;
+  }
+  if (verb == "advance") {
+    std::int64_t ms = 0;
+    if (!ParseNumber(rest, ms) || ms < 0) return false;
+    Advance(ms);
+    return true;
+  }
+  const auto [name, argument] = SplitWord(rest);
+  if (verb == "type" && dynamic_cast<fw::TextField*>(window_->Find(name)) != nullptr) {
+    Type(name, std::string(argument));
+    return true;
+  }
+  if (verb == "pick" && dynamic_cast<fw::PopupMenu*>(window_->Find(name)) != nullptr) {
+    std::int32_t row = 0;
+    if (!ParseNumber(argument, row) || row < 0 || row >= window_->Popup(name).ListCount()) {
+      return false;
+    }
+    Pick(name, row);
+    return true;
+  }
+  return false;
+}
+
+std::string Escape(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace driver

@@ -1,0 +1,22 @@
+// Replays a scenario from standard input, one action a line (type NAME TEXT,
+// pick NAME ROW, go, r1 TEXT, advance MS), then prints every text field and
+// label. A line that is no action ends the run with status 2.
+#include <iostream>
+#include <string>
+
+#include "tests/driver/window_driver.h"
+
+int main() {
+  driver::WindowDriver window;
+  std::string line;
+  int number = 0;
+  while (std::getline(std::cin, line)) {
+    ++number;
+    if (!window.Apply(line)) {
+      std::cerr << "line " << number << ": not an action: " << line << '\n';
+      return 2;
+    }
+  }
+  std::cout << window.Dump();
+  return 0;
+}
