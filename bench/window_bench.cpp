@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "driver/window_driver.h"
+#include "tests/driver/window_driver.h"
 
 namespace {
 

@@ -4,6 +4,6 @@
 set(RA_WINDOW_DRIVER_SOURCE ${PROJECT_SOURCE_DIR}/tests/driver/window_driver.cpp)
 if(EXISTS ${RA_WINDOW_DRIVER_SOURCE} AND NOT TARGET window_driver)
   add_library(window_driver STATIC ${RA_WINDOW_DRIVER_SOURCE})
-  target_include_directories(window_driver PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  target_include_directories(window_driver PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(window_driver PUBLIC app_core)
 endif()

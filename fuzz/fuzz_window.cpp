@@ -10,9 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "driver/window_driver.h"
+#include "framework/popup_menu.h"
 #include "fuzz/check.h"
 #include "fuzz/window_actions.h"
+#include "tests/driver/window_driver.h"
 
 namespace {
 
@@ -103,6 +104,10 @@ void Apply(driver::WindowDriver& window, const fuzz::Action& action) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto actions = fuzz::DecodeActions(std::span(data, size));
   driver::WindowDriver window;
+  for (const fuzz::PopupRows& popup : fuzz::kPopups) {
+    FUZZ_CHECK(window.Window().Popup(popup.name).ListCount() == popup.rows, "%s has other rows",
+               popup.name);
+  }
   Texts before = Snapshot(window);
   // Milliseconds until the R1 timer fires; negative while it is off.
   int timer_due = -1;
