@@ -5,12 +5,18 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition, ...)                                  \
-  do {                                                              \
-    if (!(condition)) {                                             \
-      std::fprintf(stderr, "invariant broken: %s\n  ", #condition); \
-      std::fprintf(stderr, __VA_ARGS__);                            \
-      std::fprintf(stderr, "\n");                                   \
-      std::abort();                                                 \
-    }                                                               \
+#define FUZZ_FAIL(...)                 \
+  do {                                 \
+    std::fprintf(stderr, "  ");        \
+    std::fprintf(stderr, __VA_ARGS__); \
+    std::fprintf(stderr, "\n");        \
+    std::abort();                      \
+  } while (false)
+
+#define FUZZ_CHECK(condition, ...)                                \
+  do {                                                            \
+    if (!(condition)) {                                           \
+      std::fprintf(stderr, "invariant broken: %s\n", #condition); \
+      FUZZ_FAIL(__VA_ARGS__);                                     \
+    }                                                             \
   } while (false)

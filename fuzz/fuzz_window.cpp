@@ -116,8 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
       Apply(window, action);
     } catch (const std::exception& e) {
-      FUZZ_CHECK(false, "action %zu threw '%s' in:\n%s", k, e.what(),
-                 fuzz::ToScenario(actions).c_str());
+      FUZZ_FAIL("action %zu threw '%s' in:\n%s", k, e.what(), fuzz::ToScenario(actions).c_str());
     }
     const bool advancing = action.kind == fuzz::Action::Kind::kAdvance;
     const auto allowed = AlsoChanging(action, advancing && timer_due >= 0);
@@ -128,8 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const auto was = before.find(name);
       FUZZ_CHECK(was != before.end(), "control %s appeared", name.c_str());
       if (was->second == text || kResults.contains(name) || allowed.contains(name)) continue;
-      FUZZ_CHECK(false, "action %zu changed %s from '%s' to '%s' in:\n%s", k, name.c_str(),
-                 was->second.c_str(), text.c_str(), fuzz::ToScenario(actions).c_str());
+      FUZZ_FAIL("action %zu changed %s from '%s' to '%s' in:\n%s", k, name.c_str(),
+                was->second.c_str(), text.c_str(), fuzz::ToScenario(actions).c_str());
     }
     const std::string& errors = after.at("ErrorOut");
     FUZZ_CHECK(OnlyCheckSentences(errors), "messages '%s' after:\n%s",

@@ -37,7 +37,7 @@ for k in "${!targets[@]}"; do
   else
     failed=1
     echo "$t: FAILED, log and reproducer under $artifacts/" >&2
-    grep -E -A12 'invariant broken|ERROR: |runtime error' "$artifacts/$t.log" | head -40 >&2
+    grep -E -A12 'invariant broken|action [0-9]+ (threw|changed)|ERROR: |runtime error' "$artifacts/$t.log" | head -40 >&2
   fi
 done
 exit $failed
