@@ -2,6 +2,8 @@
 // handler returns, the message area holds only the check sentences in their
 // order, and each action changes only the texts it may change.
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdint>
 #include <exception>
 #include <map>
@@ -9,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/popup_menu.h"
 #include "fuzz/check.h"
@@ -78,6 +81,39 @@ std::set<std::string, std::less<>> AlsoChanging(const fuzz::Action& action, bool
   return names;
 }
 
+std::string Number(int value) {
+  std::array<char, 16> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  return std::string(digits.data(), written.ptr);
+}
+
+// The actions as a tests/replay scenario, one action a line, to reproduce a
+// fault by hand.
+std::string ToScenario(const std::vector<fuzz::Action>& actions) {
+  std::string out;
+  for (const fuzz::Action& a : actions) {
+    switch (a.kind) {
+      case fuzz::Action::Kind::kType:
+        out += "type " + a.name + " " + driver::Escape(a.text);
+        break;
+      case fuzz::Action::Kind::kPick:
+        out += "pick " + a.name + " " + Number(a.row);
+        break;
+      case fuzz::Action::Kind::kGo:
+        out += "go";
+        break;
+      case fuzz::Action::Kind::kR1Key:
+        out += "r1 " + driver::Escape(a.text);
+        break;
+      case fuzz::Action::Kind::kAdvance:
+        out += "advance " + Number(a.ms);
+        break;
+    }
+    out += "\n";
+  }
+  return out;
+}
+
 void Apply(driver::WindowDriver& window, const fuzz::Action& action) {
   using Kind = fuzz::Action::Kind;
   switch (action.kind) {
@@ -116,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
       Apply(window, action);
     } catch (const std::exception& e) {
-      FUZZ_FAIL("action %zu threw '%s' in:\n%s", k, e.what(), fuzz::ToScenario(actions).c_str());
+      FUZZ_FAIL("action %zu threw '%s' in:\n%s", k, e.what(), ToScenario(actions).c_str());
     }
     const bool advancing = action.kind == fuzz::Action::Kind::kAdvance;
     const auto allowed = AlsoChanging(action, advancing && timer_due >= 0);
@@ -128,14 +164,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(was != before.end(), "control %s appeared", name.c_str());
       if (was->second == text || kResults.contains(name) || allowed.contains(name)) continue;
       FUZZ_FAIL("action %zu changed %s from '%s' to '%s' in:\n%s", k, name.c_str(),
-                was->second.c_str(), text.c_str(), fuzz::ToScenario(actions).c_str());
+                was->second.c_str(), text.c_str(), ToScenario(actions).c_str());
     }
     const std::string& errors = after.at("ErrorOut");
     FUZZ_CHECK(OnlyCheckSentences(errors), "messages '%s' after:\n%s",
-               driver::Escape(errors).c_str(), fuzz::ToScenario(actions).c_str());
+               driver::Escape(errors).c_str(), ToScenario(actions).c_str());
     if (action.kind != fuzz::Action::Kind::kGo) {
       FUZZ_CHECK(errors.empty() || errors == before.at("ErrorOut"),
-                 "action %zu wrote messages in:\n%s", k, fuzz::ToScenario(actions).c_str());
+                 "action %zu wrote messages in:\n%s", k, ToScenario(actions).c_str());
     }
     before = after;
   }

@@ -1,7 +1,6 @@
 #include "fuzz/window_actions.h"
 
 #include <array>
-#include <charconv>
 #include <string_view>
 
 namespace fuzz {
@@ -34,35 +33,6 @@ class Reader {
   std::span<const std::uint8_t> bytes_;
   std::size_t at_ = 0;
 };
-
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        out.push_back(c);
-    }
-  }
-  return out;
-}
-
-std::string Number(int value) {
-  std::array<char, 16> digits{};
-  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-  return std::string(digits.data(), written.ptr);
-}
 
 }  // namespace
 
@@ -100,31 +70,6 @@ std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes) {
     actions.push_back(std::move(a));
   }
   return actions;
-}
-
-std::string ToScenario(const std::vector<Action>& actions) {
-  std::string out;
-  for (const Action& a : actions) {
-    switch (a.kind) {
-      case Action::Kind::kType:
-        out += "type " + a.name + " " + Escaped(a.text);
-        break;
-      case Action::Kind::kPick:
-        out += "pick " + a.name + " " + Number(a.row);
-        break;
-      case Action::Kind::kGo:
-        out += "go";
-        break;
-      case Action::Kind::kR1Key:
-        out += "r1 " + Escaped(a.text);
-        break;
-      case Action::Kind::kAdvance:
-        out += "advance " + Number(a.ms);
-        break;
-    }
-    out += "\n";
-  }
-  return out;
 }
 
 }  // namespace fuzz

@@ -36,7 +36,4 @@ inline constexpr std::size_t kMaxActions = 64;
 // decodes.
 std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes);
 
-// The same actions as a tests/replay scenario, one action a line.
-std::string ToScenario(const std::vector<Action>& actions);
-
 }  // namespace fuzz
