@@ -1,7 +1,10 @@
-# The two commands of the README: `make run` and `make test`.
-.PHONY: run test deps build clean screenshot
+# The two commands of the README: `make run` and `make test`. The others:
+# `make fuzz` (FUZZ_SECONDS per target), `make bench`, `make coverage`,
+# `make screenshot`.
+.PHONY: run test test-asan deps build clean fuzz fuzz-build fuzz-ci bench coverage screenshot
 
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
 deps:
 	@tools/install-deps.sh
@@ -13,9 +16,13 @@ build: deps
 run: build
 	./build/default/app/ra34063
 
+# The normal suite, the sanitizer suite, then every fuzz target for 20 s.
 test: build
 	ctest --preset default
-	tools/install-deps.sh
+	$(MAKE) test-asan
+	$(MAKE) fuzz-ci
+
+test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan
@@ -23,6 +30,36 @@ test: build
 # The README's picture of a finished design, drawn without a display.
 screenshot: build
 	./build/default/tools/ra34063_screenshot docs/screenshot.png
+
+fuzz-build:
+	@tools/install-deps.sh clang libclang-rt-14-dev
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+
+fuzz: fuzz-build
+	tools/run-fuzzers.sh $(FUZZ_SECONDS)
+
+fuzz-ci:
+	$(MAKE) fuzz FUZZ_SECONDS=20
+
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+	./build/bench/bench/ra_bench --benchmark_repetitions=10 \
+	  --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
+
+coverage:
+	@tools/install-deps.sh gcovr
+	cmake --preset coverage
+	cmake --build --preset coverage -j $(JOBS)
+	find build/coverage -name '*.gcda' -delete
+	ctest --preset coverage
+	mkdir -p build/coverage/report
+	gcovr --root . build/coverage/framework build/coverage/design build/coverage/tests \
+	  --filter 'design/' --filter 'framework/' --exclude 'framework/qt/' \
+	  --exclude-throw-branches --exclude-unreachable-branches \
+	  --html-details build/coverage/report/index.html \
+	  --txt build/coverage/report/branches.txt --branches --print-summary
 
 clean:
 	rm -rf build

@@ -1,0 +1,179 @@
+// Any sequence of user actions on the headless calculator window: every
+// handler returns, the message area holds only the check sentences in their
+// order, and each action changes only the texts it may change.
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <exception>
+#include <map>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/popup_menu.h"
+#include "fuzz/check.h"
+#include "fuzz/window_actions.h"
+#include "tests/driver/window_driver.h"
+
+namespace {
+
+using Texts = std::map<std::string, std::string, std::less<>>;
+
+constexpr int kTimerPeriodMs = 800;
+
+// Every text field and label by name: the names from the driver's dump (one
+// "NAME<TAB>TEXT" line each), the texts as they are.
+Texts Snapshot(const driver::WindowDriver& window) {
+  Texts texts;
+  const std::string dump = window.Dump();
+  for (std::size_t at = 0; at < dump.size();) {
+    const std::size_t tab = dump.find('\t', at);
+    const std::size_t end = dump.find('\n', at);
+    const std::string name = dump.substr(at, std::min(tab, end) - at);
+    texts.emplace(name, window.Text(name));
+    at = end == std::string::npos ? dump.size() : end + 1;
+  }
+  return texts;
+}
+
+bool Take(std::string_view& text, std::string_view part) {
+  if (!text.starts_with(part)) return false;
+  text.remove_prefix(part.size());
+  return true;
+}
+
+// The sentences of the checks, each at most once and in the order of the
+// checks; the duty-cycle sentence alone has no carriage return.
+bool OnlyCheckSentences(std::string_view text) {
+  if (!Take(text, "Vin lower than Device Minimum\r"))
+    Take(text, "Vin higher than Device Maximum\r");
+  Take(text, "Vout greater than Device Maximum\r");
+  Take(text, "Frequency is greater than the maximum\r");
+  Take(text,
+       "Required duty cycle of output switch exceeds Maximum of 0.857. Reduce Vout/Vin, Vsat or "
+       "Vf, or use tapped inductor design as in AN920");
+  if (Take(text, "Peak switch current is ")) {
+    const std::size_t amps = text.find("Amps, greater than ");
+    if (amps == std::string_view::npos || amps > 5) return false;
+    text.remove_prefix(amps + std::string_view("Amps, greater than ").size());
+    const std::size_t tail = text.find(" Amp Maximum\r");
+    if (tail == std::string_view::npos) return false;
+    text.remove_prefix(tail + std::string_view(" Amp Maximum\r").size());
+  }
+  return text.empty();
+}
+
+const std::set<std::string, std::less<>> kResults = {"CtST", "RscST", "LST",      "CoST",
+                                                     "R1EF", "R2ST",  "OutAccST", "ErrorOut"};
+
+// The texts an action may change besides the results.
+std::set<std::string, std::less<>> AlsoChanging(const fuzz::Action& action, bool timer_may_fire) {
+  using Kind = fuzz::Action::Kind;
+  std::set<std::string, std::less<>> names;
+  if (action.kind == Kind::kType) names.insert(action.name);
+  if (action.kind == Kind::kPick && action.name == "DeviceLimitsPU") {
+    names = {"TmpMinEF", "TmpMaxEF", "VrefEF", "DutyMaxST", "IswMaxST", "SwFreqMaxST", "TolST"};
+  }
+  if (timer_may_fire) names.insert("R1R2impEF");
+  return names;
+}
+
+std::string Number(int value) {
+  std::array<char, 16> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  return std::string(digits.data(), written.ptr);
+}
+
+// The actions as a tests/replay scenario, one action a line, to reproduce a
+// fault by hand.
+std::string ToScenario(const std::vector<fuzz::Action>& actions) {
+  std::string out;
+  for (const fuzz::Action& a : actions) {
+    switch (a.kind) {
+      case fuzz::Action::Kind::kType:
+        out += "type " + a.name + " " + driver::Escape(a.text);
+        break;
+      case fuzz::Action::Kind::kPick:
+        out += "pick " + a.name + " " + Number(a.row);
+        break;
+      case fuzz::Action::Kind::kGo:
+        out += "go";
+        break;
+      case fuzz::Action::Kind::kR1Key:
+        out += "r1 " + driver::Escape(a.text);
+        break;
+      case fuzz::Action::Kind::kAdvance:
+        out += "advance " + Number(a.ms);
+        break;
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+void Apply(driver::WindowDriver& window, const fuzz::Action& action) {
+  using Kind = fuzz::Action::Kind;
+  switch (action.kind) {
+    case Kind::kType:
+      window.Type(action.name, action.text);
+      break;
+    case Kind::kPick:
+      window.Pick(action.name, action.row);
+      break;
+    case Kind::kGo:
+      window.Go();
+      break;
+    case Kind::kR1Key:
+      window.KeyInR1(action.text);
+      break;
+    case Kind::kAdvance:
+      window.Advance(action.ms);
+      break;
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto actions = fuzz::DecodeActions(std::span(data, size));
+  driver::WindowDriver window;
+  for (const fuzz::PopupRows& popup : fuzz::kPopups) {
+    FUZZ_CHECK(window.Window().Popup(popup.name).ListCount() == popup.rows, "%s has other rows",
+               popup.name);
+  }
+  Texts before = Snapshot(window);
+  // Milliseconds until the R1 timer fires; negative while it is off.
+  int timer_due = -1;
+  for (std::size_t k = 0; k < actions.size(); ++k) {
+    const fuzz::Action& action = actions[k];
+    try {
+      Apply(window, action);
+    } catch (const std::exception& e) {
+      FUZZ_FAIL("action %zu threw '%s' in:\n%s", k, e.what(), ToScenario(actions).c_str());
+    }
+    const bool advancing = action.kind == fuzz::Action::Kind::kAdvance;
+    const auto allowed = AlsoChanging(action, advancing && timer_due >= 0);
+    if (action.kind == fuzz::Action::Kind::kR1Key) timer_due = kTimerPeriodMs;
+    if (advancing && timer_due >= 0) timer_due = action.ms > timer_due ? -1 : timer_due - action.ms;
+    const Texts after = Snapshot(window);
+    for (const auto& [name, text] : after) {
+      const auto was = before.find(name);
+      FUZZ_CHECK(was != before.end(), "control %s appeared", name.c_str());
+      if (was->second == text || kResults.contains(name) || allowed.contains(name)) continue;
+      FUZZ_FAIL("action %zu changed %s from '%s' to '%s' in:\n%s", k, name.c_str(),
+                was->second.c_str(), text.c_str(), ToScenario(actions).c_str());
+    }
+    const std::string& errors = after.at("ErrorOut");
+    FUZZ_CHECK(OnlyCheckSentences(errors), "messages '%s' after:\n%s",
+               driver::Escape(errors).c_str(), ToScenario(actions).c_str());
+    if (action.kind != fuzz::Action::Kind::kGo) {
+      FUZZ_CHECK(errors.empty() || errors == before.at("ErrorOut"),
+                 "action %zu wrote messages in:\n%s", k, ToScenario(actions).c_str());
+    }
+    before = after;
+  }
+  return 0;
+}
