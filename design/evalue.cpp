@@ -1,8 +1,11 @@
 #include "design/evalue.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "framework/runtime_math.h"
 
@@ -96,23 +99,66 @@ double StartError(std::int32_t mode, double base, double m) {
   }
 }
 
-// Walks the generated decade upward from `base` and keeps the member the mode
-// asks for; stops at the first member that is no better than the best so far.
-double SearchDecade(double m, double base, std::int32_t series, std::int32_t mode) {
+// The members one search walks through: the base, then the rounded and
+// corrected running product of each pass. They depend on the series alone (a
+// rejected pass ends the search), so each decade is generated once.
+struct Decade {
+  std::vector<double> members;  // [0] is the base, [i] the candidate of pass i
+  bool increasing;
+};
+
+Decade Generate(double base, std::int32_t series) {
+  Decade decade{{base}, true};
   const double step = fw::RuntimePow(10.0, 1.0 / series);
-  double previous = base;
-  double best = base;
-  double best_error = StartError(mode, base, m);
+  double raw = base;
   for (std::int32_t i = 1; i <= series; ++i) {
-    const double raw = previous * step;
+    raw = raw * step;
     const double candidate = Corrected(series, fw::Floor(raw + 0.5));
+    decade.increasing = decade.increasing && candidate > decade.members.back();
+    decade.members.push_back(candidate);
+  }
+  return decade;
+}
+
+const Decade& DecadeOf(std::int32_t series) {
+  static const std::map<std::int32_t, Decade> decades = [] {
+    std::map<std::int32_t, Decade> all;
+    for (std::int32_t code : {6, 12, 24, 48, 96, 192, 125}) {
+      all.emplace(code, Generate(ShapeOf(code)->base, code));
+    }
+    return all;
+  }();
+  return decades.at(series);
+}
+
+// The pass at which the nearest-member modes can first reject a candidate.
+// Below m the error of increasing members falls strictly, so every earlier
+// pass is accepted and the walk may begin from the last member below m.
+std::size_t FirstUndecidedPass(const Decade& decade, std::int32_t mode, double m) {
+  if (!decade.increasing || (mode != kNearestSqrt && mode != kNearestAbs)) return 1;
+  const auto& v = decade.members;
+  const auto not_below = std::lower_bound(v.begin() + 1, v.end(), m);
+  return std::max<std::size_t>(1, static_cast<std::size_t>(not_below - v.begin()));
+}
+
+double ErrorOf(std::int32_t mode, double x, double m) {
+  return mode == kNearestSqrt ? SqrtScaleError(x, m) : fw::Abs(x - m);
+}
+
+// Walks the generated decade upward and keeps the member the mode asks for;
+// stops at the first member that is no better than the best so far.
+double SearchDecade(double m, double base, std::int32_t series, std::int32_t mode) {
+  const Decade& decade = DecadeOf(series);
+  const std::size_t first = FirstUndecidedPass(decade, mode, m);
+  double best = decade.members[first - 1];
+  double best_error = first == 1 ? StartError(mode, base, m) : ErrorOf(mode, best, m);
+  for (std::size_t i = first; i < decade.members.size(); ++i) {
+    const double candidate = decade.members[i];
     double error = 0.0;
     switch (mode) {
       case kNearestSqrt:
-        error = SqrtScaleError(candidate, m);
-        break;
       case kNearestAbs:
-        error = fw::Abs(candidate - m);
+        error = ErrorOf(mode, candidate, m);
         break;
       case kRoundUp:
         if (NotBelow(best, m)) return best;
@@ -131,7 +177,6 @@ double SearchDecade(double m, double base, std::int32_t series, std::int32_t mod
     }
     if (!(error < best_error)) break;
     best_error = error;
-    previous = raw;
     best = candidate;
   }
   return best;
