@@ -53,13 +53,12 @@ TEST(Components, WorkedExample) {
 // The components write R1 and R2 first; the re-evaluation that ends the run
 // snaps R1 again from the field and derives R2 from the Vout field.
 TEST(Components, OutputBelowVrefAndUnknownSeriesGiveTheCodesOfEvalue) {
-  struct Case {
-    const char* vout;
-    std::int32_t series;
-    std::vector<std::string> r1, r2;
-  };
-  for (const Case& c : {Case{"1", 24, {"-0.002", "-2"}, {"0.00039", "0.39"}},
-                        Case{"12", 0, {"-0.001", "-1"}, {"-1", "-1"}}}) {
+  // clang-format off
+  using Texts = std::vector<std::string>;
+  const struct { const char* vout; std::int32_t series; Texts r1, r2; } cases[] = {
+      {"1", 24, {"-0.002", "-2"}, {"0.00039", "0.39"}}, {"12", 0, {"-0.001", "-1"}, {"-1", "-1"}}};
+  // clang-format on
+  for (const auto& c : cases) {
     driver::WindowDriver d;
     PrepareComponentsExample(d, c.vout);
     d.State().ESeriesForR = c.series;
@@ -104,39 +103,19 @@ TEST(CtRefresh, AMemberWrittenFromCodeStaysThroughTheRefresh) {
   }
 }
 
-struct ClassChange {
-  const char* start;
-  int start_row;
-  int new_row;
-  const char* expected;
-};
-
-class CapacitorClassChange : public testing::TestWithParam<ClassChange> {};
-
-TEST_P(CapacitorClassChange, CtIsRoundedUpInTheNewSeries) {
-  const ClassChange& c = GetParam();
-  driver::WindowDriver d;
-  d.Pick("CPerPU", c.start_row);
-  worked::Design(d);
-  d.Type("CtST", c.start);
-  d.Pick("CPerPU", c.new_row);
-  EXPECT_EQ(d.Text("CtST"), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tolerance, CapacitorClassChange,
-                         testing::Values(ClassChange{"1100", 5, 7, "1200"},  // E24 -> E12
-                                         ClassChange{"3600", 5, 4, "3650"},  // E24 -> E96
-                                         ClassChange{"1200", 5, 7, "1200"},
-                                         ClassChange{"1200", 7, 5, "1200"}));
-
-TEST(TolerancePopups, ResistorClassesAndTheirOrder) {
-  driver::WindowDriver d;
-  const std::tuple<int, std::int32_t, double> rows[] = {
-      {6, 24, 0.02}, {5, 24, 0.05}, {1, 192, 0.0025}, {3, 96, 0.005}, {7, 12, 0.1}};
-  for (const auto& [row, series, tolerance] : rows) {
-    d.Pick("PerPU", row);
-    EXPECT_EQ(d.State().ESeriesForR, series) << row;
-    EXPECT_EQ(d.State().Per, tolerance) << row;
+TEST(CapacitorClassChange, CtIsRoundedUpInTheNewSeries) {
+  // clang-format off
+  const struct { const char* start; int start_row, new_row; const char* expected; } cases[] = {
+      {"1100", 5, 7, "1200"}, {"3600", 5, 4, "3650"},  // E24 -> E12, E24 -> E96
+      {"1200", 5, 7, "1200"}, {"1200", 7, 5, "1200"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    driver::WindowDriver d;
+    d.Pick("CPerPU", c.start_row);
+    worked::Design(d);
+    d.Type("CtST", c.start);
+    d.Pick("CPerPU", c.new_row);
+    EXPECT_EQ(d.Text("CtST"), c.expected) << c.start << " " << c.new_row;
   }
 }
 
