@@ -66,10 +66,7 @@ TEST(RequirementEdit, TempcoReEvaluatesAndBlanksNothing) {
   driver::WindowDriver d;
   worked::Design(d);
   d.Type("RTempcoEF", "0");  // e = Per alone
-  EXPECT_EQ(d.Text("OutAccST"), "0.4244 volts");
-  EXPECT_EQ(d.Text("RscST"), "0.5");
-  EXPECT_EQ(d.Text("R2ST"), "13");
-  EXPECT_EQ(d.Text("CtST"), "820");
+  EXPECT_EQ(worked::Texts(d, {"OutAccST", "RscST", "R2ST", "CtST"}), "0.4244 volts|0.5|13|820");
 
   driver::WindowDriver messages;
   messages.Type("VinEF", "5");
@@ -84,8 +81,7 @@ TEST(RequirementEdit, TypingInCtOrR1BlanksNothing) {
   driver::WindowDriver d;
   worked::Design(d);
   d.Type("R1EF", "3");
-  EXPECT_EQ(d.Text("RscST"), "0.5");
-  EXPECT_EQ(d.Text("CtST"), "820");
+  EXPECT_EQ(worked::Texts(d, {"RscST", "CtST", "R2ST"}), "0.5|820|13");
   d.Type("CtST", "470");
   EXPECT_EQ(d.Text("RscST"), "0.5");  // Rsc follows Ipk alone
   EXPECT_NE(d.Text("LST"), "");
@@ -96,9 +92,7 @@ TEST(RequirementEdit, ChoosingAChipBlanksAlsoWhenItsTextsStayTheSame) {
   driver::WindowDriver d;
   worked::Design(d);
   d.Pick("DeviceLimitsPU", 4);  // 0 to 70 degrees and 1.25 V, as row 7
-  EXPECT_EQ(d.Text("TmpMinEF"), "0");
-  EXPECT_EQ(d.Text("VrefEF"), "1.25");
-  EXPECT_EQ(d.Text("CtST"), "820");
+  EXPECT_EQ(worked::Texts(d, {"TmpMinEF", "VrefEF", "CtST"}), "0|1.25|820");
   ExpectBlank(d);
 }
 

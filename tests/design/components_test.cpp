@@ -42,11 +42,7 @@ TEST(Components, WorkedExample) {
   d.Window().Field("CtST").SetText("820");
   EXPECT_EQ(d.State().Ct, 8.2e-10);
   EXPECT_EQ(d.State().Ton, 2.0499999999999997e-05);
-  EXPECT_EQ(d.Text("RscST"), "0.5");
-  EXPECT_EQ(d.Text("LST"), "252.8");
-  EXPECT_EQ(d.Text("CoST"), "180");
-  EXPECT_EQ(d.Text("R1EF"), "1.6");
-  EXPECT_EQ(d.Text("R2ST"), "13");
+  EXPECT_EQ(worked::Texts(d, {"RscST", "LST", "CoST", "R1EF", "R2ST"}), "0.5|252.8|180|1.6|13");
   EXPECT_EQ(d.State().LastR1, 1.6);
 }
 
@@ -77,8 +73,7 @@ TEST(Components, LowInputKeepsTheInductorText) {
   d.Window().Field("CtST").SetText("820");
   d.State().Vin = 1.3;
   d.Window().Field("CtST").SetText("1000");
-  EXPECT_EQ(d.Text("LST"), "252.8");
-  EXPECT_EQ(d.Text("CoST"), "220");  // Co follows the new on-time
+  EXPECT_EQ(worked::Texts(d, {"LST", "CoST"}), "252.8|220");  // Co follows the new on-time
 }
 
 TEST(TypedCt, TypingKeyByKeyIsNeverReplacedUnderTheCaret) {
@@ -124,10 +119,8 @@ TEST(TolerancePopups, ResistorClassReSnapsTheDividerEvenWithMessagesShown) {
   worked::Design(d);
   d.Window().Label("ErrorOut").SetText("Frequency is greater than the maximum\r");
   d.Pick("PerPU", 4);  // +-1.0% E96
-  EXPECT_EQ(d.Text("CtST"), "820");
   // 1.6 lies past the square-root midpoint of 1.58 and 1.62 in E96.
-  EXPECT_EQ(d.Text("R1EF"), "1.62");
-  EXPECT_EQ(d.Text("R2ST"), "14");
+  EXPECT_EQ(worked::Texts(d, {"CtST", "R1EF", "R2ST"}), "820|1.62|14");
 }
 
 TEST(NoDesign, NothingIsShownAsACapacitorWithoutAPositiveOnTime) {

@@ -99,19 +99,12 @@ TEST(CalculatorWindow, GoShowsTheWorkedDesignAndCtrlQQuitsWithStatusZero) {
   EXPECT_EQ(status, 0);
 }
 
-TEST(CalculatorWindow, TypingCtKeyByKeyShowsTheDesignFor470pF) {
+TEST(CalculatorWindow, CtTypedKeyByKeyAndR1TypedByHandShowTheirDesigns) {
   RunProgram([](QMainWindow* frame) {
     DesignWithEnter(frame);
     TypeInto(frame, "CtST", "470");
     // Rsc depends on the peak current only; L follows the shorter on-time.
     EXPECT_EQ(Texts(frame, {"CtST", "RscST", "LST"}), "470|0.5|144.9");
-    Quit(frame);
-  });
-}
-
-TEST(CalculatorWindow, R1TypedByHandRescalesTheDividerAfterThePause) {
-  RunProgram([](QMainWindow* frame) {
-    DesignWithEnter(frame);
     TypeInto(frame, "R1EF", "2.2");
     EXPECT_EQ(Texts(frame, {"R1R2impEF", "R2ST"}), "1500|");  // nothing before the pause
     QTest::qWait(1100);
@@ -138,18 +131,15 @@ TEST(CalculatorWindow, FixedFrameTitleMenusAndTabOrder) {
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text() + menus[1]->text(), "&File&Edit");
 
-    const std::vector<QString> order = {
-        "VinEF",     "VoutEF",   "FreqEF", "IoutEF",    "VripEF", "PushButton1",    "VfEF",
-        "R1R2impEF", "R1EF",     "VsatEF", "CtST",      "VrefEF", "DeviceLimitsPU", "PerPU",
-        "TmpMinEF",  "TmpMaxEF", "CPerPU", "RTempcoEF", "VinEF"};
+    QStringList order;  // Tab from Vin round to Vin
     Find<QLineEdit>(frame, "VinEF")->setFocus();
-    for (std::size_t i = 1; i < order.size(); ++i) {
-      ASSERT_NE(QApplication::focusWidget(), nullptr);
+    for (int i = 0; i < 18 && QApplication::focusWidget() != nullptr; ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      ASSERT_NE(QApplication::focusWidget(), nullptr);
-      EXPECT_EQ(QApplication::focusWidget()->objectName(), order[i])
-          << "after " << order[i - 1].toStdString();
+      order << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none");
     }
+    EXPECT_EQ(order.join(' '),
+              "VoutEF FreqEF IoutEF VripEF PushButton1 VfEF R1R2impEF R1EF VsatEF CtST VrefEF "
+              "DeviceLimitsPU PerPU TmpMinEF TmpMaxEF CPerPU RTempcoEF VinEF");
     Quit(frame);
   });
 }

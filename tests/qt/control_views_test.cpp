@@ -28,26 +28,6 @@ TEST(StaticTextView, CarriageReturnsBreakLinesOnlyWhenMultiline) {
   EXPECT_TRUE(message_view.Label()->wordWrap());
 }
 
-TEST(StaticTextView, ATallFontGrowsTheLabelAboutItsMiddle) {
-  QWidget window;
-  fw::StaticText label;
-  label.SetProperties({{"Left", 326},
-                       {"Top", 149},
-                       {"Width", 100},
-                       {"Height", 20},
-                       {"TextAlign", 2},
-                       {"Text", std::string("Results:")}});
-  fw::qt::StaticTextView view(label, &window);
-  EXPECT_TRUE(view.Label()->alignment() & Qt::AlignRight);
-  label.SetTextSize(16.0f);
-  EXPECT_EQ(view.Label()->font().pointSizeF(), 16.0);
-  const QRect shown = view.Label()->geometry();
-  const int needed = QFontMetrics(view.Label()->font()).height();
-  ASSERT_GT(needed, 20);  // 16 points do not fit in 20 pixels
-  EXPECT_EQ(shown.height(), needed);
-  EXPECT_LE(std::abs((shown.top() + shown.bottom()) - (149 + 168)), 1);
-}
-
 TEST(PopupMenuView, ACodeWriteIsShownSilentlyEveryPickRaisesChangeAlsoOfTheRowShown) {
   QWidget window;
   fw::PopupMenu popup;
