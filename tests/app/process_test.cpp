@@ -87,33 +87,16 @@ TEST(MenuBar, FileHoldsQuitEditHoldsEightWithTheSeparatorsOneThenZero) {
 }
 
 TEST(ExitStatus, FollowsHowTheRunEnded) {
-  using Presenter = std::function<void(fw::Window&, fw::HeadlessEventLoop&)>;
-  const struct {
-    const char* what;
-    Presenter presenter;  // runs when the window exists; may arm timers
-    int status;
-    bool loop_entered;
-    const char* stderr_text;
-  } cases[] = {
-      {"quit from the menu",
-       [](fw::Window& w, fw::HeadlessEventLoop& loop) {
-         auto& window = dynamic_cast<app::MC34063&>(w);
-         loop.StartOneShot(10, [&window] { window.FileQuit()->Action(); });
-       },
-       0, true, ""},
-      {"the only window closed",
-       [](fw::Window& w, fw::HeadlessEventLoop& loop) {
-         loop.StartOneShot(10, [&w] { w.Close(); });
-       },
-       0, true, ""},
-      {"exception in start-up",
-       [](fw::Window&, fw::HeadlessEventLoop&) { throw std::runtime_error("start-up failed"); }, 1,
-       false, "start-up failed\n"},
+  // What the user does 10 ms into the run; with none, start-up itself fails.
+  using Action = std::function<void(app::MC34063&)>;
+  // clang-format off
+  const struct { const char* what; Action at_10ms; int status; const char* stderr_text; } cases[] = {
+      {"quit from the menu", [](app::MC34063& w) { w.FileQuit()->Action(); }, 0, ""},
+      {"the only window closed", [](app::MC34063& w) { w.Close(); }, 0, ""},
+      {"exception in start-up", nullptr, 1, "start-up failed\n"},
       {"exception out of an event",
-       [](fw::Window&, fw::HeadlessEventLoop& loop) {
-         loop.StartOneShot(10, [] { throw std::runtime_error("handler failed"); });
-       },
-       1, true, "handler failed\n"}};
+       [](app::MC34063&) { throw std::runtime_error("handler failed"); }, 1, "handler failed\n"}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     RecordingLoop loop;
@@ -122,12 +105,14 @@ TEST(ExitStatus, FollowsHowTheRunEnded) {
     testing::internal::CaptureStderr();
     const int status = app::RunProcess(loop, [&](fw::Window& w) {
       window = w.weak_from_this();
-      c.presenter(w, loop);
+      if (!c.at_10ms) throw std::runtime_error("start-up failed");
+      auto& calculator = dynamic_cast<app::MC34063&>(w);
+      loop.StartOneShot(10, [&] { c.at_10ms(calculator); });
       loop.StartOneShot(60000, [&] { late_timer_fired = true; });
     });
+    EXPECT_EQ(loop.entered, c.at_10ms != nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), c.stderr_text);
     EXPECT_EQ(status, c.status);
-    EXPECT_EQ(loop.entered, c.loop_entered);
     EXPECT_FALSE(late_timer_fired);
     // Finalisation released the window, the class records and the menu bar.
     EXPECT_TRUE(window.expired());
