@@ -19,8 +19,7 @@
 namespace {
 
 // Records whether the event loop was entered.
-class RecordingLoop : public fw::HeadlessEventLoop {
- public:
+struct RecordingLoop : fw::HeadlessEventLoop {
   void Run() override {
     entered = true;
     HeadlessEventLoop::Run();
@@ -37,14 +36,12 @@ TEST(Startup, RegistersTheProgramsClassesAfterTheFrameworksInOrder) {
                                             "MenuBar1.MenuBar1"}));
   EXPECT_EQ(names.front(), "Object");
   EXPECT_EQ(fw::FindClass("App")->parent, "Application");
-  EXPECT_TRUE(fw::FindClass("App")->members.empty());
 }
 
 TEST(Startup, OneMenuBarSharedByTheApplicationAndTheWindow) {
   driver::WindowDriver d;
   auto app = fw::RuntimeAppObject();
-  ASSERT_NE(app, nullptr);
-  EXPECT_NE(std::dynamic_pointer_cast<app::App>(app), nullptr);
+  ASSERT_NE(std::dynamic_pointer_cast<app::App>(app), nullptr);
   EXPECT_EQ(app->GetMenuBar(), d.Window().GetMenuBar());
   EXPECT_EQ(app->GetMenuBar(), app::MenuBar1::Instance());
   EXPECT_TRUE(app->AutoQuit());
@@ -53,120 +50,76 @@ TEST(Startup, OneMenuBarSharedByTheApplicationAndTheWindow) {
   EXPECT_EQ(fw::RuntimeWindows().size(), 1u);
 }
 
+// "Name|Text|Shortcut|Class" of a menu item.
+std::string Describe(const fw::MenuItem& item) {
+  return item.Name() + "|" + item.Text() + "|" + item.KeyboardShortcut() + "|" +
+         std::string(item.ClassName());
+}
+
 TEST(MenuBar, FileHoldsQuitEditHoldsEightWithTheSeparatorsOneThenZero) {
   driver::WindowDriver d;
-  const auto& bar = *d.Window().GetMenuBar();
-  ASSERT_EQ(bar.Children().size(), 2u);
-  const auto& file = *bar.Children()[0];
-  const auto& edit = *bar.Children()[1];
-  EXPECT_EQ(file.Text(), "&File");
-  EXPECT_EQ(edit.Text(), "&Edit");
-  ASSERT_EQ(file.Children().size(), 1u);
-  EXPECT_EQ(file.Children()[0]->ClassName(), "QuitMenuItem");
-  EXPECT_EQ(file.Children()[0]->KeyboardShortcut(), "Cmd+Q");
-  struct Row {
-    const char* name;
-    const char* text;
-    const char* shortcut;
-  };
-  const Row rows[] = {{"EditUndo", "&Undo", "Cmd+Z"},   {"UntitledMenu1", "-", ""},
-                      {"EditCut", "Cu&t", "Cmd+X"},     {"EditCopy", "&Copy", "Cmd+C"},
-                      {"EditPaste", "&Paste", "Cmd+V"}, {"EditClear", "&Delete", ""},
-                      {"UntitledMenu0", "-", ""},       {"EditSelectAll", "Select &All", "Cmd+A"}};
-  ASSERT_EQ(edit.Children().size(), 8u);
-  for (std::size_t i = 0; i < 8; ++i) {
-    const auto& item = *edit.Children()[i];
-    EXPECT_EQ(item.Name(), rows[i].name);
-    EXPECT_EQ(item.Text(), rows[i].text);
-    EXPECT_EQ(item.KeyboardShortcut(), rows[i].shortcut);
-    EXPECT_EQ(item.ClassName(), "MenuItem");
-    EXPECT_TRUE(item.AutoEnable());
+  app::MC34063& w = d.Window();
+  const std::vector<std::shared_ptr<fw::MenuItem>> items = {
+      w.FileMenu(), w.FileQuit(),  w.EditMenu(),  w.EditUndo(),      w.UntitledMenu1(), w.EditCut(),
+      w.EditCopy(), w.EditPaste(), w.EditClear(), w.UntitledMenu0(), w.EditSelectAll()};
+  // clang-format off
+  const std::vector<std::string> expected = {
+      "FileMenu|&File||MenuItem",      "FileQuit|Quit|Cmd+Q|QuitMenuItem",
+      "EditMenu|&Edit||MenuItem",      "EditUndo|&Undo|Cmd+Z|MenuItem",
+      "UntitledMenu1|-||MenuItem",     "EditCut|Cu&t|Cmd+X|MenuItem",
+      "EditCopy|&Copy|Cmd+C|MenuItem", "EditPaste|&Paste|Cmd+V|MenuItem",
+      "EditClear|&Delete||MenuItem",   "UntitledMenu0|-||MenuItem",
+      "EditSelectAll|Select &All|Cmd+A|MenuItem"};
+  // clang-format on
+  std::vector<std::string> shown;
+  for (const auto& item : items) {
+    shown.push_back(Describe(*item));
+    EXPECT_TRUE(item->AutoEnable()) << item->Name();
   }
-  EXPECT_TRUE(file.AutoEnable());
-  EXPECT_EQ(file.KeyboardShortcut(), "");
-  // The window's accessors reach the same items.
-  EXPECT_EQ(d.Window().UntitledMenu1(), edit.Children()[1]);
-  EXPECT_EQ(d.Window().EditClear()->Text(), "&Delete");
-  EXPECT_NE(d.Window().FileQuit(), nullptr);
-  EXPECT_EQ(d.Window().EditMenu().get(), &edit);
+  EXPECT_EQ(shown, expected);
+  // The accessors reach the items of the one tree, in its order.
+  const auto& bar = *w.GetMenuBar();
+  ASSERT_EQ(bar.Children().size(), 2u);
+  EXPECT_EQ(bar.Children()[0], items[0]);
+  EXPECT_EQ(bar.Children()[1], items[2]);
+  EXPECT_EQ(items[0]->Children(), (std::vector{items[1]}));
+  EXPECT_EQ(items[2]->Children(), std::vector(items.begin() + 3, items.end()));
 }
 
-TEST(MenuBar, SingletonBuildsOnceAndIsReleasedByFinalisation) {
-  auto first = app::MenuBar1::Instance();
-  EXPECT_EQ(first, app::MenuBar1::Instance());
-  EXPECT_EQ(first->Children().size(), 2u);
-  app::MenuBar1::ReleaseInstance();
-  EXPECT_FALSE(app::MenuBar1::HasInstance());
-  EXPECT_NE(first, app::MenuBar1::Instance());
-  app::MenuBar1::ReleaseInstance();
+TEST(ExitStatus, FollowsHowTheRunEnded) {
+  // What the user does 10 ms into the run; with none, start-up itself fails.
+  using Action = std::function<void(app::MC34063&)>;
+  // clang-format off
+  const struct { const char* what; Action at_10ms; int status; const char* stderr_text; } cases[] = {
+      {"quit from the menu", [](app::MC34063& w) { w.FileQuit()->Action(); }, 0, ""},
+      {"the only window closed", [](app::MC34063& w) { w.Close(); }, 0, ""},
+      {"exception in start-up", nullptr, 1, "start-up failed\n"},
+      {"exception out of an event",
+       [](app::MC34063&) { throw std::runtime_error("handler failed"); }, 1, "handler failed\n"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    RecordingLoop loop;
+    bool late_timer_fired = false;
+    std::weak_ptr<fw::Object> window;
+    testing::internal::CaptureStderr();
+    const int status = app::RunProcess(loop, [&](fw::Window& w) {
+      window = w.weak_from_this();
+      if (!c.at_10ms) throw std::runtime_error("start-up failed");
+      auto& calculator = dynamic_cast<app::MC34063&>(w);
+      loop.StartOneShot(10, [&] { c.at_10ms(calculator); });
+      loop.StartOneShot(60000, [&] { late_timer_fired = true; });
+    });
+    EXPECT_EQ(loop.entered, c.at_10ms != nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.stderr_text);
+    EXPECT_EQ(status, c.status);
+    EXPECT_FALSE(late_timer_fired);
+    // Finalisation released the window, the class records and the menu bar.
+    EXPECT_TRUE(window.expired());
+    EXPECT_FALSE(app::MenuBar1::HasInstance());
+    EXPECT_EQ(fw::FindClass("MC34063.MC34063"), nullptr);
+    EXPECT_EQ(fw::RuntimeAppObject(), nullptr);
+  }
 }
-
-struct ExitCase {
-  const char* what;
-  // Runs when the window exists; may arm timers on the loop.
-  std::function<void(fw::Window&, fw::HeadlessEventLoop&)> presenter;
-  int status;
-  bool loop_entered;
-  const char* stderr_text;
-};
-
-class ExitStatus : public testing::TestWithParam<ExitCase> {};
-
-TEST_P(ExitStatus, FollowsHowTheRunEnded) {
-  const ExitCase& c = GetParam();
-  RecordingLoop loop;
-  bool late_timer_fired = false;
-  std::weak_ptr<fw::Object> window;
-  testing::internal::CaptureStderr();
-  const int status = app::RunProcess(loop, [&](fw::Window& w) {
-    window = w.weak_from_this();
-    c.presenter(w, loop);
-    loop.StartOneShot(60000, [&] { late_timer_fired = true; });
-  });
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(status, c.status);
-  EXPECT_EQ(loop.entered, c.loop_entered);
-  EXPECT_FALSE(late_timer_fired);
-  EXPECT_EQ(err, c.stderr_text);
-  // Finalisation released the window, the class records and the menu bar.
-  EXPECT_TRUE(window.expired());
-  EXPECT_FALSE(app::MenuBar1::HasInstance());
-  EXPECT_EQ(fw::FindClass("MC34063.MC34063"), nullptr);
-  EXPECT_EQ(fw::RuntimeAppObject(), nullptr);
-}
-
-INSTANTIATE_TEST_SUITE_P(Runs, ExitStatus,
-                         testing::Values(ExitCase{"quit from the menu",
-                                                  [](fw::Window& w, fw::HeadlessEventLoop& loop) {
-                                                    auto& window = dynamic_cast<app::MC34063&>(w);
-                                                    loop.StartOneShot(10, [&window] {
-                                                      window.FileQuit()->Action();
-                                                    });
-                                                  },
-                                                  0, true, ""},
-                                         ExitCase{"the only window closed",
-                                                  [](fw::Window& w, fw::HeadlessEventLoop& loop) {
-                                                    loop.StartOneShot(10, [&w] { w.Close(); });
-                                                  },
-                                                  0, true, ""},
-                                         ExitCase{"exception in start-up",
-                                                  [](fw::Window&, fw::HeadlessEventLoop&) {
-                                                    throw std::runtime_error("start-up failed");
-                                                  },
-                                                  1, false, "start-up failed\n"},
-                                         ExitCase{"exception out of an event",
-                                                  [](fw::Window&, fw::HeadlessEventLoop& loop) {
-                                                    loop.StartOneShot(10, [] {
-                                                      throw std::runtime_error("handler failed");
-                                                    });
-                                                  },
-                                                  1, true, "handler failed\n"}),
-                         [](const auto& info) {
-                           std::string name = info.param.what;
-                           for (char& ch : name) {
-                             if (ch == ' ' || ch == '-') ch = '_';
-                           }
-                           return name;
-                         });
 
 }  // namespace

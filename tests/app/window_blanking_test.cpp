@@ -8,12 +8,10 @@
 
 namespace {
 
-const char* const kSevenDisplays[] = {"RscST", "LST",      "CoST",    "R1EF",
-                                      "R2ST",  "OutAccST", "ErrorOut"};
-
-void Design(driver::WindowDriver& d) {
-  worked::Design(d);
-  ASSERT_EQ(d.Text("RscST"), "0.5");
+void ExpectBlank(const driver::WindowDriver& d) {
+  for (const char* name : {"RscST", "LST", "CoST", "R1EF", "R2ST", "OutAccST", "ErrorOut"}) {
+    EXPECT_EQ(d.Text(name), "") << name;
+  }
 }
 
 struct Edit {
@@ -22,37 +20,26 @@ struct Edit {
   bool tests_ct;  // false: the temperature fields clear Ct without a test
 };
 
-const Edit kEdits[] = {
-    {"VinEF", "6", true},       {"VoutEF", "15", true},   {"FreqEF", "34000", true},
-    {"IoutEF", "0.2", true},    {"VripEF", "", true},     {"VfEF", "0.5", true},
-    {"R1R2impEF", "1", true},   {"VsatEF", "1.2", true},  {"VrefEF", "1.2", true},
-    {"TmpMinEF", "-20", false}, {"TmpMaxEF", "60", false}};
-
 class RequirementEdit : public testing::TestWithParam<Edit> {};
 
 TEST_P(RequirementEdit, AfterADesignKeepsOnlyTheCtRoundedFromTheStoredOnTime) {
   driver::WindowDriver d;
-  Design(d);
+  worked::Design(d);
+  ASSERT_EQ(d.Text("RscST"), "0.5");
   d.Type(GetParam().field, GetParam().text);
   // Clearing Ct re-ran the component chain, whose re-evaluation wrote the
   // Ct back; everything after it was blanked.
   EXPECT_EQ(d.Text("CtST"), "820");
-  for (const char* name : kSevenDisplays) EXPECT_EQ(d.Text(name), "") << name;
+  ExpectBlank(d);
 }
 
 TEST_P(RequirementEdit, WithoutADesignOnlyTheTemperatureFieldsRunTheCtChain) {
   driver::WindowDriver d;
   d.Type(GetParam().field, GetParam().text);
-  for (const char* name : kSevenDisplays) EXPECT_EQ(d.Text(name), "") << name;
-  if (GetParam().tests_ct) {
-    EXPECT_EQ(d.Text("CtST"), "");
-    EXPECT_EQ(d.State().R1R2Imp, 0.0);  // the Ct handler never ran
-  } else {
-    // The Ct handler ran and read the wanted impedance; with no on-time yet
-    // there is no Ct to show.
-    EXPECT_EQ(d.State().R1R2Imp, 1500.0);
-    EXPECT_EQ(d.Text("CtST"), "");
-  }
+  ExpectBlank(d);
+  EXPECT_EQ(d.Text("CtST"), "");  // no on-time yet: no Ct to show
+  // Only the Ct handler reads the wanted impedance.
+  EXPECT_EQ(d.State().R1R2Imp, GetParam().tests_ct ? 0.0 : 1500.0);
 }
 
 TEST_P(RequirementEdit, ClearsTheMessages) {
@@ -65,25 +52,21 @@ TEST_P(RequirementEdit, ClearsTheMessages) {
   EXPECT_EQ(d.Text("ErrorOut"), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, RequirementEdit, testing::ValuesIn(kEdits),
+INSTANTIATE_TEST_SUITE_P(Fields, RequirementEdit,
+                         testing::Values(Edit{"VinEF", "6", true}, Edit{"VoutEF", "15", true},
+                                         Edit{"FreqEF", "34000", true}, Edit{"IoutEF", "0.2", true},
+                                         Edit{"VripEF", "", true}, Edit{"VfEF", "0.5", true},
+                                         Edit{"R1R2impEF", "1", true}, Edit{"VsatEF", "1.2", true},
+                                         Edit{"VrefEF", "1.2", true},
+                                         Edit{"TmpMinEF", "-20", false},
+                                         Edit{"TmpMaxEF", "60", false}),
                          [](const auto& info) { return std::string(info.param.field); });
-
-TEST(RequirementEdit, DeletingTheTextBlanksLikeTyping) {
-  driver::WindowDriver d;
-  Design(d);
-  d.Type("VinEF", "");
-  EXPECT_EQ(d.Text("RscST"), "");
-  EXPECT_EQ(d.Text("R1EF"), "");
-}
 
 TEST(RequirementEdit, TempcoReEvaluatesAndBlanksNothing) {
   driver::WindowDriver d;
-  Design(d);
+  worked::Design(d);
   d.Type("RTempcoEF", "0");  // e = Per alone
-  EXPECT_EQ(d.Text("OutAccST"), "0.4244 volts");
-  EXPECT_EQ(d.Text("RscST"), "0.5");
-  EXPECT_EQ(d.Text("R2ST"), "13");
-  EXPECT_EQ(d.Text("CtST"), "820");
+  EXPECT_EQ(worked::Texts(d, {"OutAccST", "RscST", "R2ST", "CtST"}), "0.4244 volts|0.5|13|820");
 
   driver::WindowDriver messages;
   messages.Type("VinEF", "5");
@@ -96,10 +79,9 @@ TEST(RequirementEdit, TempcoReEvaluatesAndBlanksNothing) {
 
 TEST(RequirementEdit, TypingInCtOrR1BlanksNothing) {
   driver::WindowDriver d;
-  Design(d);
+  worked::Design(d);
   d.Type("R1EF", "3");
-  EXPECT_EQ(d.Text("RscST"), "0.5");
-  EXPECT_EQ(d.Text("CtST"), "820");
+  EXPECT_EQ(worked::Texts(d, {"RscST", "CtST", "R2ST"}), "0.5|820|13");
   d.Type("CtST", "470");
   EXPECT_EQ(d.Text("RscST"), "0.5");  // Rsc follows Ipk alone
   EXPECT_NE(d.Text("LST"), "");
@@ -108,12 +90,10 @@ TEST(RequirementEdit, TypingInCtOrR1BlanksNothing) {
 
 TEST(RequirementEdit, ChoosingAChipBlanksAlsoWhenItsTextsStayTheSame) {
   driver::WindowDriver d;
-  Design(d);
+  worked::Design(d);
   d.Pick("DeviceLimitsPU", 4);  // 0 to 70 degrees and 1.25 V, as row 7
-  EXPECT_EQ(d.Text("TmpMinEF"), "0");
-  EXPECT_EQ(d.Text("VrefEF"), "1.25");
-  EXPECT_EQ(d.Text("CtST"), "820");
-  for (const char* name : kSevenDisplays) EXPECT_EQ(d.Text(name), "") << name;
+  EXPECT_EQ(worked::Texts(d, {"TmpMinEF", "VrefEF", "CtST"}), "0|1.25|820");
+  ExpectBlank(d);
 }
 
 }  // namespace

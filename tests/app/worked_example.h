@@ -1,6 +1,9 @@
 // The requirements of the worked example and a whole design from them.
 #pragma once
 
+#include <initializer_list>
+#include <string>
+
 #include "tests/driver/window_driver.h"
 
 namespace worked {
@@ -32,6 +35,13 @@ inline void Design(driver::WindowDriver& d) {
   d.Pick("DeviceLimitsPU", 7);
   Enter(d, kExample);
   d.Go();
+}
+
+// The texts of the named controls, joined by "|".
+inline std::string Texts(const driver::WindowDriver& d, std::initializer_list<const char*> names) {
+  std::string joined;
+  for (const char* name : names) joined += "|" + d.Text(name);
+  return joined.substr(1);
 }
 
 }  // namespace worked

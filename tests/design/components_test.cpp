@@ -42,24 +42,19 @@ TEST(Components, WorkedExample) {
   d.Window().Field("CtST").SetText("820");
   EXPECT_EQ(d.State().Ct, 8.2e-10);
   EXPECT_EQ(d.State().Ton, 2.0499999999999997e-05);
-  EXPECT_EQ(d.Text("RscST"), "0.5");
-  EXPECT_EQ(d.Text("LST"), "252.8");
-  EXPECT_EQ(d.Text("CoST"), "180");
-  EXPECT_EQ(d.Text("R1EF"), "1.6");
-  EXPECT_EQ(d.Text("R2ST"), "13");
+  EXPECT_EQ(worked::Texts(d, {"RscST", "LST", "CoST", "R1EF", "R2ST"}), "0.5|252.8|180|1.6|13");
   EXPECT_EQ(d.State().LastR1, 1.6);
 }
 
 // The components write R1 and R2 first; the re-evaluation that ends the run
 // snaps R1 again from the field and derives R2 from the Vout field.
 TEST(Components, OutputBelowVrefAndUnknownSeriesGiveTheCodesOfEvalue) {
-  struct Case {
-    const char* vout;
-    std::int32_t series;
-    std::vector<std::string> r1, r2;
-  };
-  for (const Case& c : {Case{"1", 24, {"-0.002", "-2"}, {"0.00039", "0.39"}},
-                        Case{"12", 0, {"-0.001", "-1"}, {"-1", "-1"}}}) {
+  // clang-format off
+  using Texts = std::vector<std::string>;
+  const struct { const char* vout; std::int32_t series; Texts r1, r2; } cases[] = {
+      {"1", 24, {"-0.002", "-2"}, {"0.00039", "0.39"}}, {"12", 0, {"-0.001", "-1"}, {"-1", "-1"}}};
+  // clang-format on
+  for (const auto& c : cases) {
     driver::WindowDriver d;
     PrepareComponentsExample(d, c.vout);
     d.State().ESeriesForR = c.series;
@@ -78,8 +73,7 @@ TEST(Components, LowInputKeepsTheInductorText) {
   d.Window().Field("CtST").SetText("820");
   d.State().Vin = 1.3;
   d.Window().Field("CtST").SetText("1000");
-  EXPECT_EQ(d.Text("LST"), "252.8");
-  EXPECT_EQ(d.Text("CoST"), "220");  // Co follows the new on-time
+  EXPECT_EQ(worked::Texts(d, {"LST", "CoST"}), "252.8|220");  // Co follows the new on-time
 }
 
 TEST(TypedCt, TypingKeyByKeyIsNeverReplacedUnderTheCaret) {
@@ -104,39 +98,19 @@ TEST(CtRefresh, AMemberWrittenFromCodeStaysThroughTheRefresh) {
   }
 }
 
-struct ClassChange {
-  const char* start;
-  int start_row;
-  int new_row;
-  const char* expected;
-};
-
-class CapacitorClassChange : public testing::TestWithParam<ClassChange> {};
-
-TEST_P(CapacitorClassChange, CtIsRoundedUpInTheNewSeries) {
-  const ClassChange& c = GetParam();
-  driver::WindowDriver d;
-  d.Pick("CPerPU", c.start_row);
-  worked::Design(d);
-  d.Type("CtST", c.start);
-  d.Pick("CPerPU", c.new_row);
-  EXPECT_EQ(d.Text("CtST"), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tolerance, CapacitorClassChange,
-                         testing::Values(ClassChange{"1100", 5, 7, "1200"},  // E24 -> E12
-                                         ClassChange{"3600", 5, 4, "3650"},  // E24 -> E96
-                                         ClassChange{"1200", 5, 7, "1200"},
-                                         ClassChange{"1200", 7, 5, "1200"}));
-
-TEST(TolerancePopups, ResistorClassesAndTheirOrder) {
-  driver::WindowDriver d;
-  const std::tuple<int, std::int32_t, double> rows[] = {
-      {6, 24, 0.02}, {5, 24, 0.05}, {1, 192, 0.0025}, {3, 96, 0.005}, {7, 12, 0.1}};
-  for (const auto& [row, series, tolerance] : rows) {
-    d.Pick("PerPU", row);
-    EXPECT_EQ(d.State().ESeriesForR, series) << row;
-    EXPECT_EQ(d.State().Per, tolerance) << row;
+TEST(CapacitorClassChange, CtIsRoundedUpInTheNewSeries) {
+  // clang-format off
+  const struct { const char* start; int start_row, new_row; const char* expected; } cases[] = {
+      {"1100", 5, 7, "1200"}, {"3600", 5, 4, "3650"},  // E24 -> E12, E24 -> E96
+      {"1200", 5, 7, "1200"}, {"1200", 7, 5, "1200"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    driver::WindowDriver d;
+    d.Pick("CPerPU", c.start_row);
+    worked::Design(d);
+    d.Type("CtST", c.start);
+    d.Pick("CPerPU", c.new_row);
+    EXPECT_EQ(d.Text("CtST"), c.expected) << c.start << " " << c.new_row;
   }
 }
 
@@ -145,10 +119,8 @@ TEST(TolerancePopups, ResistorClassReSnapsTheDividerEvenWithMessagesShown) {
   worked::Design(d);
   d.Window().Label("ErrorOut").SetText("Frequency is greater than the maximum\r");
   d.Pick("PerPU", 4);  // +-1.0% E96
-  EXPECT_EQ(d.Text("CtST"), "820");
   // 1.6 lies past the square-root midpoint of 1.58 and 1.62 in E96.
-  EXPECT_EQ(d.Text("R1EF"), "1.62");
-  EXPECT_EQ(d.Text("R2ST"), "14");
+  EXPECT_EQ(worked::Texts(d, {"CtST", "R1EF", "R2ST"}), "820|1.62|14");
 }
 
 TEST(NoDesign, NothingIsShownAsACapacitorWithoutAPositiveOnTime) {

@@ -9,6 +9,8 @@
 #include <random>
 #include <string>
 
+#include "framework/runtime_math.h"
+
 namespace {
 
 using namespace std::string_literals;
@@ -92,10 +94,18 @@ TEST(Left, CountsCharactersNotBytes) {
   for (const auto& c : lengths) EXPECT_EQ(fw::Len(c.text), c.length) << c.text;
 }
 
-TEST(ChrB, OneByte) {
-  EXPECT_EQ(fw::ChrB(13), "\r");
-  EXPECT_EQ(fw::ChrB(0x1FF), "\xff");
-  EXPECT_EQ(fw::ChrB(0), "\0"s);
+TEST(ChrB, OneByte) { EXPECT_EQ(fw::ChrB(13) + fw::ChrB(0x1FF) + fw::ChrB(0), "\r\xff\0"s); }
+
+TEST(RuntimeMath, MaxPassesNaNOnToInt32OnlyInRange) {
+  EXPECT_EQ(fw::Max(45.0, 65.0), 65.0);
+  EXPECT_TRUE(std::isnan(fw::Max(NAN, 1.0)));
+  EXPECT_TRUE(std::isnan(fw::Max(1.0, NAN)));
+  // clang-format off
+  const struct { double value; std::optional<std::int32_t> result; } cases[] = {
+      {2147483647.0, 2147483647}, {-2147483648.0, -2147483647 - 1}, {96.0, 96},
+      {2147483648.0, std::nullopt}, {-2147483649.0, std::nullopt}, {NAN, std::nullopt}};
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(fw::ToInt32(c.value), c.result) << c.value;
 }
 
 }  // namespace

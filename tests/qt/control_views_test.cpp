@@ -1,4 +1,4 @@
-// Labels, button, popup and line as widgets that follow their controls.
+// Labels, popup and line as widgets that follow their controls.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -15,94 +15,45 @@
 
 namespace {
 
-using fw::Delegate;
-
 TEST(StaticTextView, CarriageReturnsBreakLinesOnlyWhenMultiline) {
   QWidget window;
-  fw::StaticText message;
-  message.SetProperties({{"Left", 1},
-                         {"Top", 460},
-                         {"Width", 274},
-                         {"Height", 66},
-                         {"Multiline", true},
-                         {"TextColor", fw::Color{255, 0, 0}}});
-  fw::StaticText single;
+  fw::StaticText message, single;
+  message.SetProperties({{"Width", 274}, {"Height", 66}, {"Multiline", true}});
   fw::qt::StaticTextView message_view(message, &window);
   fw::qt::StaticTextView single_view(single, &window);
   message.SetText("Vin too low.\rDuty cycle too high.\r");
   single.SetText("a\rb");
   EXPECT_EQ(message_view.Label()->text(), "Vin too low.\nDuty cycle too high.\n");
   EXPECT_EQ(single_view.Label()->text(), "a b");
-  EXPECT_EQ(message_view.Label()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_TRUE(message_view.Label()->wordWrap());
 }
 
-TEST(StaticTextView, AlignmentSizeAndATallFontGrowingAboutTheMiddle) {
+TEST(PopupMenuView, ACodeWriteIsShownSilentlyEveryPickRaisesChangeAlsoOfTheRowShown) {
   QWidget window;
-  fw::StaticText label;
-  label.SetName("StaticText7");
-  label.SetProperties({{"Left", 326},
-                       {"Top", 149},
-                       {"Width", 100},
-                       {"Height", 20},
-                       {"TextAlign", 2},
-                       {"Text", std::string("Results:")}});
-  fw::qt::StaticTextView view(label, &window);
-  EXPECT_EQ(view.Label()->objectName(), "StaticText7");
-  EXPECT_EQ(view.Label()->text(), "Results:");
-  EXPECT_TRUE(view.Label()->alignment() & Qt::AlignRight);
-  label.SetTextSize(16.0f);
-  EXPECT_EQ(view.Label()->font().pointSizeF(), 16.0);
-  const QRect shown = view.Label()->geometry();
-  const int needed = QFontMetrics(view.Label()->font()).height();
-  ASSERT_GT(needed, 20);  // 16 points do not fit in 20 pixels
-  EXPECT_EQ(shown.height(), needed);
-  EXPECT_LE(std::abs((shown.top() + shown.bottom()) - (149 + 168)), 1);
-}
-
-class PopupMenuViewTest : public testing::Test {
- protected:
-  PopupMenuViewTest() {
-    popup_.SetProperties({{"InitialValue", std::string("±1% E96\r±5% E24\r±10% E12")},
-                          {"ListIndex", 1},
-                          {"Width", 160},
-                          {"Height", 20}});
-    popup_.InstallEventHandler(
-        "Change", Delegate(Delegate::Plain([this] { picks_.push_back(popup_.ListIndex()); })));
-    view_ = std::make_unique<fw::qt::PopupMenuView>(popup_, &window_);
-    window_.show();
-  }
-
-  // Opens the list and clicks `row`, as the user picks.
-  void Pick(int row) {
-    QComboBox* combo = view_->Combo();
+  fw::PopupMenu popup;
+  popup.SetProperties({{"InitialValue", std::string("±1% E96\r±5% E24\r±10% E12")},
+                       {"ListIndex", 1},
+                       {"Width", 160},
+                       {"Height", 20}});
+  std::vector<int> picks;
+  popup.InstallEventHandler(
+      "Change", fw::Delegate(fw::Delegate::Plain([&] { picks.push_back(popup.ListIndex()); })));
+  fw::qt::PopupMenuView view(popup, &window);
+  window.show();
+  QComboBox* combo = view.Combo();
+  ASSERT_EQ(combo->count(), 3);
+  EXPECT_EQ(combo->itemText(0), "±1% E96");
+  EXPECT_EQ(combo->currentIndex(), 1);
+  popup.SetListIndex(2);
+  EXPECT_EQ(combo->currentIndex(), 2);
+  for (int row : {2, 2, 0}) {  // opens the list and clicks the row, as the user picks
     combo->showPopup();
     QAbstractItemView* list = combo->view();
     const QRect cell = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
   }
-
-  QWidget window_;
-  fw::PopupMenu popup_;
-  std::vector<int> picks_;
-  std::unique_ptr<fw::qt::PopupMenuView> view_;
-};
-
-TEST_F(PopupMenuViewTest, ShowsRowsAndAWriteFromCodeSilently) {
-  ASSERT_EQ(view_->Combo()->count(), 3);
-  EXPECT_EQ(view_->Combo()->itemText(0), "±1% E96");
-  EXPECT_EQ(view_->Combo()->currentIndex(), 1);
-  popup_.SetListIndex(2);
-  EXPECT_EQ(view_->Combo()->currentIndex(), 2);
-  EXPECT_TRUE(picks_.empty());
-}
-
-TEST_F(PopupMenuViewTest, EveryPickRaisesChangeAlsoOfTheRowShown) {
-  Pick(2);
-  Pick(2);
-  Pick(0);
-  EXPECT_EQ(picks_, (std::vector<int>{2, 2, 0}));
-  EXPECT_EQ(popup_.ListIndex(), 0);
+  EXPECT_EQ(picks, (std::vector<int>{2, 2, 0}));
+  EXPECT_EQ(popup.ListIndex(), 0);
 }
 
 TEST(LineView, DrawsBetweenItsEndPoints) {
