@@ -77,14 +77,14 @@ bool Control::ApplyCommonProperty(const Property& p) {
 bool Control::ApplyProperty(const Property&) { return false; }
 
 void Control::InstallEventHandler(std::string_view event, Delegate handler) {
-  auto spec = std::find_if(events_.begin(), events_.end(),
+  auto declared = std::find_if(events_.begin(), events_.end(),
                            [&](const EventSpec& e) { return e.name == event; });
-  if (spec == events_.end()) {
+  if (declared == events_.end()) {
     throw std::invalid_argument(class_name_ + " raises no event " + std::string(event));
   }
-  if (spec->signature != handler.Signature()) {
+  if (declared->signature != handler.Signature()) {
     throw std::invalid_argument("handler of " + std::string(event) + " must be " +
-                                std::string(spec->signature));
+                                std::string(declared->signature));
   }
   handlers_.insert_or_assign(std::string(event), std::move(handler));
 }
