@@ -78,7 +78,7 @@ bool Control::ApplyProperty(const Property&) { return false; }
 
 void Control::InstallEventHandler(std::string_view event, Delegate handler) {
   auto declared = std::find_if(events_.begin(), events_.end(),
-                           [&](const EventSpec& e) { return e.name == event; });
+                               [&](const EventSpec& e) { return e.name == event; });
   if (declared == events_.end()) {
     throw std::invalid_argument(class_name_ + " raises no event " + std::string(event));
   }
