@@ -81,22 +81,14 @@ void MC34063::_CreateControls1() {
   for (std::size_t i = kFirstHalfCount; i < table.size(); ++i) CreateControl(*this, table[i]);
 }
 
-void MC34063::BlankResults(bool test_ct) {
-  fw::TextField& ct = Field("CtST");
-  if (!test_ct || !ct.Text().empty()) ct.SetText("");
-  for (const char* name : {"RscST", "LST", "CoST"}) Label(name).SetText("");
-  Field("R1EF").SetText("");
-  for (const char* name : {"R2ST", "OutAccST", "ErrorOut"}) Label(name).SetText("");
-}
-
-void MC34063::VinEF_TextChange() { BlankResults(true); }
-void MC34063::VoutEF_TextChange() { BlankResults(true); }
-void MC34063::FreqEF_TextChange() { BlankResults(true); }
-void MC34063::IoutEF_TextChange() { BlankResults(true); }
-void MC34063::VripEF_TextChange() { BlankResults(true); }
+void MC34063::VinEF_TextChange() { calculator_.BlankResults(true); }
+void MC34063::VoutEF_TextChange() { calculator_.BlankResults(true); }
+void MC34063::FreqEF_TextChange() { calculator_.BlankResults(true); }
+void MC34063::IoutEF_TextChange() { calculator_.BlankResults(true); }
+void MC34063::VripEF_TextChange() { calculator_.BlankResults(true); }
 void MC34063::PushButton1_Action() { calculator_.PushButton1_Action(); }
-void MC34063::VfEF_TextChange() { BlankResults(true); }
-void MC34063::R1R2impEF_TextChange() { BlankResults(true); }
+void MC34063::VfEF_TextChange() { calculator_.BlankResults(true); }
+void MC34063::R1R2impEF_TextChange() { calculator_.BlankResults(true); }
 
 bool MC34063::R1EF_KeyDown(const std::string&) {
   Label("R2ST").SetText("");
@@ -104,15 +96,15 @@ bool MC34063::R1EF_KeyDown(const std::string&) {
   return false;
 }
 
-void MC34063::VsatEF_TextChange() { BlankResults(true); }
+void MC34063::VsatEF_TextChange() { calculator_.BlankResults(true); }
 void MC34063::CtST_TextChange() { calculator_.CtST_TextChange(); }
-void MC34063::VrefEF_TextChange() { BlankResults(true); }
+void MC34063::VrefEF_TextChange() { calculator_.BlankResults(true); }
 void MC34063::DeviceLimitsPU_Change() { calculator_.DeviceLimitsPU_Change(); }
 void MC34063::DeviceLimitsPU_Open() { calculator_.DeviceLimitsPU_Open(); }
 void MC34063::PerPU_Change() { calculator_.PerPU_Change(); }
 void MC34063::PerPU_Open() { calculator_.PerPU_Open(); }
-void MC34063::TmpMinEF_TextChange() { BlankResults(false); }
-void MC34063::TmpMaxEF_TextChange() { BlankResults(false); }
+void MC34063::TmpMinEF_TextChange() { calculator_.BlankResults(false); }
+void MC34063::TmpMaxEF_TextChange() { calculator_.BlankResults(false); }
 void MC34063::CPerPU_Change() { calculator_.CPerPU_Change(); }
 void MC34063::CPerPU_Open() { calculator_.CPerPU_Open(); }
 

@@ -77,9 +77,6 @@ class MC34063 : public fw::Window {
   virtual void ReEvaluate();
 
  private:
-  // A requirement edit blanks the shown design; `test_ct` clears the Ct
-  // field only when it holds a text.
-  void BlankResults(bool test_ct);
   std::shared_ptr<fw::MenuItem> MenuItemNamed(std::string_view name) const;
 
   design::DesignState state_;

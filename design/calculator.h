@@ -15,6 +15,10 @@ class Calculator {
 
   // Action of the "Go" button.
   void PushButton1_Action();
+  // Clears the eight result displays, Ct first: clearing Ct runs the
+  // components once more on the design state of the moment. With
+  // `only_shown_ct` an empty Ct is left alone, and then nothing runs.
+  void BlankResults(bool only_shown_ct);
   // TextChange of the Ct field.
   void CtST_TextChange();
   // Brings the shown design back in line with the series, tolerance,

@@ -21,20 +21,24 @@ void Append(fw::StaticText& area, const std::string& sentence) {
 
 }  // namespace
 
+void Calculator::BlankResults(bool only_shown_ct) {
+  const fw::ControlSet& c = controls_;
+  fw::TextField& ct = c.Field(field::kCt);
+  if (!only_shown_ct || !ct.Text().empty()) ct.SetText("");
+  for (std::string_view label : {field::kRsc, field::kL, field::kCo}) c.Label(label).SetText("");
+  c.Field(field::kR1).SetText("");
+  for (std::string_view label : {field::kR2, field::kAccuracy, field::kErrors}) {
+    c.Label(label).SetText("");
+  }
+}
+
 void Calculator::PushButton1_Action() {
   const fw::ControlSet& c = controls_;
   DesignState& s = state_;
 
   // Blanking Ct first runs the component computation on the previous design.
-  c.Field(field::kCt).SetText("");
-  c.Label(field::kRsc).SetText("");
-  c.Label(field::kL).SetText("");
-  c.Label(field::kCo).SetText("");
-  c.Field(field::kR1).SetText("");
-  c.Label(field::kR2).SetText("");
-  c.Label(field::kAccuracy).SetText("");
+  BlankResults(false);
   fw::StaticText& errors = c.Label(field::kErrors);
-  errors.SetText("");
 
   s.Vin = fw::Val(c.Field(field::kVin).Text());
   if (s.Vin < s.VinMin) {
