@@ -9,6 +9,7 @@
 #include "framework/text_field.h"
 #include "tests/app/worked_example.h"
 #include "tests/driver/window_driver.h"
+#include "tests/support/iec_60063.h"
 
 namespace {
 
@@ -89,12 +90,22 @@ TEST(TypedCt, TypingKeyByKeyIsNeverReplacedUnderTheCaret) {
   EXPECT_EQ(d.Text("LST"), "144.9");  // L follows the typed Ct
 }
 
-TEST(CtRefresh, AMemberWrittenFromCodeStaysThroughTheRefresh) {
+// The refresh rebuilds Ct from the on-time that the shown Ct gave; a member
+// must come back as itself, not as the next member up, in every capacitor
+// class and from 1 pF to 100 nF.
+TEST(CtRefresh, EveryMemberWrittenFromCodeStaysThroughTheRefresh) {
   driver::WindowDriver d;
-  worked::Design(d);
-  for (const char* member : {"470", "390", "47", "10", "100", "560", "1200"}) {
-    d.Window().Field("CtST").SetText(member);
-    EXPECT_EQ(d.Text("CtST"), member);
+  for (const auto& [row, series] : {std::pair{7, 12}, {5, 24}, {4, 96}, {0, 192}}) {
+    d.Pick("CPerPU", row);
+    worked::Design(d);
+    const double base = series <= 24 ? 10.0 : 100.0;
+    for (const int member : iec60063::Members(series)) {
+      for (const double scale : {0.1, 1.0, 10.0, 100.0, 1000.0, 10000.0}) {
+        const std::string text = fw::Str(member / base * scale);
+        d.Window().Field("CtST").SetText(text);
+        ASSERT_EQ(d.Text("CtST"), text) << "series " << series;
+      }
+    }
   }
 }
 
