@@ -22,7 +22,9 @@ bool IsPassive(std::string_view name) {
 
 Control::Control(std::string_view class_name, std::vector<EventSpec> events,
                  std::vector<std::string_view> passive)
-    : class_name_(class_name), events_(std::move(events)), passive_(std::move(passive)) {}
+    : EventSource(class_name, std::move(events)),
+      class_name_(class_name),
+      passive_(std::move(passive)) {}
 
 Control::~Control() = default;
 
@@ -75,31 +77,6 @@ bool Control::ApplyCommonProperty(const Property& p) {
 }
 
 bool Control::ApplyProperty(const Property&) { return false; }
-
-void Control::InstallEventHandler(std::string_view event, Delegate handler) {
-  auto declared = std::find_if(events_.begin(), events_.end(),
-                               [&](const EventSpec& e) { return e.name == event; });
-  if (declared == events_.end()) {
-    throw std::invalid_argument(class_name_ + " raises no event " + std::string(event));
-  }
-  if (declared->signature != handler.Signature()) {
-    throw std::invalid_argument("handler of " + std::string(event) + " must be " +
-                                std::string(declared->signature));
-  }
-  handlers_.insert_or_assign(std::string(event), std::move(handler));
-}
-
-bool Control::HasHandler(std::string_view event) const { return handlers_.contains(event); }
-
-void Control::Raise(std::string_view event) {
-  auto it = handlers_.find(event);
-  if (it != handlers_.end()) it->second.Invoke();
-}
-
-bool Control::RaiseKey(std::string_view event, const std::string& key) {
-  auto it = handlers_.find(event);
-  return it != handlers_.end() && it->second.Invoke(key);
-}
 
 void Control::Notify(Aspect aspect) {
   if (observer_ != nullptr) observer_->ControlChanged(*this, aspect);

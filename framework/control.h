@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/delegate.h"
+#include "framework/event_source.h"
 #include "framework/property.h"
 
 namespace fw {
@@ -32,7 +33,7 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-class Control {
+class Control : public EventSource {
  public:
   virtual ~Control();
   Control(const Control&) = delete;
@@ -60,27 +61,13 @@ class Control {
   // A stored property without behaviour of its own, as last applied.
   const PropertyValue* StoredProperty(std::string_view name) const;
 
-  // Binds `event` to a handler of the window. An event the control does not
-  // raise, or a handler of the wrong signature, is a programming error.
-  void InstallEventHandler(std::string_view event, Delegate handler);
-  bool HasHandler(std::string_view event) const;
-
   void SetObserver(ControlObserver* observer) { observer_ = observer; }
 
  protected:
-  struct EventSpec {
-    std::string_view name;
-    std::string_view signature;
-  };
-
   // `passive` names the kind's stored properties that have no behaviour here.
   Control(std::string_view class_name, std::vector<EventSpec> events,
           std::vector<std::string_view> passive = {});
 
-  // Raises an event; an unbound event does nothing.
-  void Raise(std::string_view event);
-  // Raises a key event; an unbound event lets the key through (false).
-  bool RaiseKey(std::string_view event, const std::string& key);
   void Notify(Aspect aspect);
 
   // Kind-specific properties; returns false for a name the kind does not have.
@@ -91,9 +78,7 @@ class Control {
 
   std::string name_;
   std::string class_name_;
-  std::vector<EventSpec> events_;
   std::vector<std::string_view> passive_;
-  std::map<std::string, Delegate, std::less<>> handlers_;
   std::map<std::string, PropertyValue, std::less<>> stored_;
   Rect bounds_;
   std::int32_t tab_index_ = -1;

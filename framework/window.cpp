@@ -10,8 +10,6 @@
 namespace fw {
 namespace {
 
-constexpr std::string_view kWindowEvents[] = {"Layout", "CreateControls", "Open", "Close"};
-
 // Stored window values whose look is the platform's own concern.
 constexpr std::string_view kPassiveProperties[] = {
     "Placement", "Frame", "Composite", "HasBackColor", "BackColor", "LiveResize", "MacProcID"};
@@ -23,7 +21,12 @@ bool Contains(const std::string_view (&list)[N], std::string_view name) {
 
 }  // namespace
 
-Window::Window(std::string class_full_name) : class_full_name_(std::move(class_full_name)) {}
+Window::Window(std::string class_full_name)
+    : EventSource("a window", {{"Layout", kPlainSignature},
+                               {"CreateControls", kPlainSignature},
+                               {"Open", kPlainSignature},
+                               {"Close", kPlainSignature}}),
+      class_full_name_(std::move(class_full_name)) {}
 
 Window::~Window() = default;
 
@@ -45,21 +48,6 @@ void Window::Close() {
   open_ = false;
   visible_ = false;
   RuntimeWindowClosed(*this);
-}
-
-void Window::InstallEventHandler(std::string_view event, Delegate handler) {
-  if (!Contains(kWindowEvents, event)) {
-    throw std::invalid_argument("a window raises no event " + std::string(event));
-  }
-  if (handler.Signature() != kPlainSignature) {
-    throw std::invalid_argument("handler of " + std::string(event) + " must be (  )");
-  }
-  handlers_.insert_or_assign(std::string(event), std::move(handler));
-}
-
-void Window::Raise(std::string_view event) {
-  auto it = handlers_.find(event);
-  if (it != handlers_.end()) it->second.Invoke();
 }
 
 void Window::SetProperties(const PropertyList& properties) {

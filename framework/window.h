@@ -15,13 +15,14 @@
 
 #include "framework/control_set.h"
 #include "framework/delegate.h"
+#include "framework/event_source.h"
 #include "framework/menu_item.h"
 #include "framework/object.h"
 #include "framework/property.h"
 
 namespace fw {
 
-class Window : public Object, public ControlSet {
+class Window : public Object, public ControlSet, public EventSource {
  public:
   explicit Window(std::string class_full_name);
   ~Window() override;
@@ -35,10 +36,6 @@ class Window : public Object, public ControlSet {
   // open windows; the last one closing quits an AutoQuit application.
   void Close();
   bool IsOpen() const { return open_; }
-
-  // Binds a window event (Layout, CreateControls, Open, Close) to an
-  // operation of the window.
-  void InstallEventHandler(std::string_view event, Delegate handler);
 
   // Applies stored window properties in one step; a name a window does not
   // have is a programming error (std::invalid_argument).
@@ -64,11 +61,9 @@ class Window : public Object, public ControlSet {
   void SetMenuBar(std::shared_ptr<MenuBar> bar) { menu_bar_ = std::move(bar); }
 
  private:
-  void Raise(std::string_view event);
   bool ApplyProperty(const Property& p);
 
   std::string class_full_name_;
-  std::map<std::string, Delegate, std::less<>> handlers_;
   std::map<std::string, PropertyValue, std::less<>> stored_;
   std::shared_ptr<MenuBar> menu_bar_;
   bool open_ = false;
