@@ -36,18 +36,13 @@ void Control::SetTextSize(float size) {
 void Control::SetProperties(const PropertyList& properties) {
   for (const Property& p : properties) {
     if (ApplyCommonProperty(p) || ApplyProperty(p)) continue;
+    // Stored values without behaviour here are accepted and dropped.
     if (!IsPassive(p.name) &&
         std::find(passive_.begin(), passive_.end(), p.name) == passive_.end()) {
       throw std::invalid_argument(class_name_ + " has no property " + std::string(p.name));
     }
-    stored_.insert_or_assign(std::string(p.name), p.value);
   }
   Notify(Aspect::Look);
-}
-
-const PropertyValue* Control::StoredProperty(std::string_view name) const {
-  auto it = stored_.find(name);
-  return it == stored_.end() ? nullptr : &it->second;
 }
 
 bool Control::ApplyCommonProperty(const Property& p) {

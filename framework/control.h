@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,8 +57,6 @@ class Control : public EventSource {
   // Applies a stored property list in one step. A name the control does not
   // have is a programming error (std::invalid_argument).
   void SetProperties(const PropertyList& properties);
-  // A stored property without behaviour of its own, as last applied.
-  const PropertyValue* StoredProperty(std::string_view name) const;
 
   void SetObserver(ControlObserver* observer) { observer_ = observer; }
 
@@ -79,7 +76,6 @@ class Control : public EventSource {
   std::string name_;
   std::string class_name_;
   std::vector<std::string_view> passive_;
-  std::map<std::string, PropertyValue, std::less<>> stored_;
   Rect bounds_;
   std::int32_t tab_index_ = -1;
   bool tab_stop_ = false;

@@ -56,13 +56,7 @@ void Window::SetProperties(const PropertyList& properties) {
     if (!Contains(kPassiveProperties, p.name)) {
       throw std::invalid_argument("a window has no property " + std::string(p.name));
     }
-    stored_.insert_or_assign(std::string(p.name), p.value);
   }
-}
-
-const PropertyValue* Window::StoredProperty(std::string_view name) const {
-  auto it = stored_.find(name);
-  return it == stored_.end() ? nullptr : &it->second;
 }
 
 bool Window::ApplyProperty(const Property& p) {

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,7 +39,6 @@ class Window : public Object, public ControlSet, public EventSource {
   // Applies stored window properties in one step; a name a window does not
   // have is a programming error (std::invalid_argument).
   void SetProperties(const PropertyList& properties);
-  const PropertyValue* StoredProperty(std::string_view name) const;
 
   const std::string& Title() const { return title_; }
   std::int32_t Width() const { return width_; }
@@ -64,7 +62,6 @@ class Window : public Object, public ControlSet, public EventSource {
   bool ApplyProperty(const Property& p);
 
   std::string class_full_name_;
-  std::map<std::string, PropertyValue, std::less<>> stored_;
   std::shared_ptr<MenuBar> menu_bar_;
   bool open_ = false;
   std::string title_;
