@@ -1,9 +1,16 @@
 #include "framework/qt/qt_front_end.h"
 
+#include "framework/qt/font_warm_up.h"
+#include "framework/qt/startup_style.h"
+
 namespace fw::qt {
 
 QtFrontEnd::QtFrontEnd() {
-  if (QApplication::instance() == nullptr) app_ = std::make_unique<QApplication>(argc_, argv_);
+  if (QApplication::instance() == nullptr) {
+    FontWarmUp fonts;
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+    QApplication::setStyle(new StartupStyle);
+  }
 }
 
 QtFrontEnd::~QtFrontEnd() { presented_.clear(); }
