@@ -1,7 +1,8 @@
 # The two commands of the README: `make run` and `make test`. The others:
 # `make fuzz` (FUZZ_SECONDS per target), `make bench`, `make coverage`,
-# `make screenshot`.
-.PHONY: run test test-asan deps build clean fuzz fuzz-build fuzz-ci bench coverage screenshot
+# `make bench-startup`, `make screenshot`.
+.PHONY: run test test-asan deps build clean fuzz fuzz-build fuzz-ci bench bench-startup coverage \
+        screenshot
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -47,6 +48,11 @@ bench: deps
 	cmake --build --preset bench -j $(JOBS)
 	./build/bench/bench/ra_bench --benchmark_repetitions=10 \
 	  --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
+
+bench-startup: deps
+	cmake --preset startup
+	cmake --build --preset startup -j $(JOBS)
+	tools/startup-bench.sh
 
 coverage:
 	@tools/install-deps.sh gcovr
