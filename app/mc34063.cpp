@@ -1,7 +1,5 @@
 #include "app/mc34063.h"
 
-#include <cmath>
-
 #include "app/control_table.h"
 #include "app/menu_bar1.h"
 #include "design/evalue.h"
@@ -108,19 +106,7 @@ void MC34063::TmpMaxEF_TextChange() { calculator_.BlankResults(false); }
 void MC34063::CPerPU_Change() { calculator_.CPerPU_Change(); }
 void MC34063::CPerPU_Open() { calculator_.CPerPU_Open(); }
 
-void MC34063::UItimer_Action() {
-  const double typed = fw::Val(Field("R1EF").Text());
-  // Rescale only from a design and a usable R1: a cleared, zero or unreadable
-  // field would otherwise wipe out the wanted impedance (0 or NaN).
-  if (state_.LastR1 > 0.0 && std::isfinite(typed) && typed > 0.0) {
-    const double ratio = typed / state_.LastR1;
-    state_.R1R2Imp = state_.R1R2Imp * ratio;
-    Field("R1R2impEF").SetText(fw::Str(state_.R1R2Imp));
-  } else if (state_.LastR1 > 0.0) {
-    Field("R1EF").SetText(fw::Str(state_.LastR1));
-  }
-  ReEvaluate();
-}
+void MC34063::UItimer_Action() { calculator_.UItimer_Action(); }
 
 void MC34063::RTempcoEF_TextChange() { ReEvaluate(); }
 

@@ -15,15 +15,17 @@ class Calculator {
 
   // Action of the "Go" button.
   void PushButton1_Action();
-  // Clears the eight result displays, Ct first: clearing Ct runs the
-  // components once more on the design state of the moment. With
-  // `only_shown_ct` an empty Ct is left alone, and then nothing runs.
+  // A requirement changed: the design no longer stands, and the eight result
+  // displays are cleared, Ct first. With `only_shown_ct` an empty Ct is left
+  // alone.
   void BlankResults(bool only_shown_ct);
   // TextChange of the Ct field.
   void CtST_TextChange();
   // Brings the shown design back in line with the series, tolerance,
   // temperature coefficient and R1.
   void ReEvaluate();
+  // The R1 timer: rescales the divider impedance to the R1 typed.
+  void UItimer_Action();
 
   void DeviceLimitsPU_Change();
   void DeviceLimitsPU_Open();
@@ -40,6 +42,8 @@ class Calculator {
 
   DesignState& state_;
   const fw::ControlSet& controls_;
+  // Set while the R1 timer writes the impedance it rescaled.
+  bool rescaling_divider_ = false;
 };
 
 }  // namespace design

@@ -2,6 +2,7 @@
 #include "design/calculator.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
+#include "design/part_text.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -11,6 +12,9 @@ namespace design {
 void Calculator::CtST_TextChange() {
   const fw::ControlSet& c = controls_;
   DesignState& s = state_;
+  // A Ct typed, refreshed or cleared while no design stands has nothing to
+  // size.
+  if (!s.DesignStands) return;
   fw::TextField& ct_field = c.Field(field::kCt);
 
   s.Ct = fw::Val(ct_field.Text()) / 1e12;
@@ -30,14 +34,13 @@ void Calculator::CtST_TextChange() {
   s.LastR1 = r1 / 1000.0;
   const double r2_unrounded = (r1 * (s.Vout - s.Vref)) / s.Vref;  // ohm
 
-  c.Label(field::kRsc).SetText(fw::Str(rsc));
-  if (s.Ipk > 0.0 && inductance > 0.0) {
-    c.Label(field::kL).SetText(fw::Format(inductance * 1e6, "####.0"));
-  }
-  c.Label(field::kCo).SetText(fw::Str(Evalue(co * 1e6, s.ESeriesForC, kNearestSqrt)));
+  c.Label(field::kRsc).SetText(PartText(rsc));
+  const bool inductor = s.Ipk > 0.0 && inductance > 0.0;
+  c.Label(field::kL).SetText(inductor ? fw::Format(inductance * 1e6, "####.0") : "");
+  c.Label(field::kCo).SetText(PartText(Evalue(co * 1e6, s.ESeriesForC, kNearestSqrt)));
   fw::TextField& r1_field = c.Field(field::kR1);
-  if (fw::Val(r1_field.Text()) != r1 / 1000.0) r1_field.SetText(fw::Str(r1 / 1000.0));
-  c.Label(field::kR2).SetText(fw::Str(Evalue(r2_unrounded / 1000.0, s.ESeriesForR, kNearestSqrt)));
+  if (fw::Val(r1_field.Text()) != r1 / 1000.0) r1_field.SetText(PartText(r1 / 1000.0));
+  c.Label(field::kR2).SetText(PartText(Evalue(r2_unrounded / 1000.0, s.ESeriesForR, kNearestSqrt)));
 
   ReEvaluate();
 }

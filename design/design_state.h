@@ -28,6 +28,9 @@ struct DesignState {
   double DutyMax = 0.0;          // chip's maximum duty cycle, fraction
   std::int32_t ESeriesForC = 0;  // series code of the capacitors
   double LastR1 = 0.0;           // the R1 last shown, kOhm
+  // True only from a Go that passed its check until the next Go or
+  // requirement edit: results are computed and shown only while it holds.
+  bool DesignStands = false;
 };
 
 }  // namespace design

@@ -23,6 +23,8 @@ void Append(fw::StaticText& area, const std::string& sentence) {
 
 void Calculator::BlankResults(bool only_shown_ct) {
   const fw::ControlSet& c = controls_;
+  // The impedance that the R1 rescale writes is the standing design's own.
+  if (!rescaling_divider_) state_.DesignStands = false;
   fw::TextField& ct = c.Field(field::kCt);
   if (!only_shown_ct || !ct.Text().empty()) ct.SetText("");
   for (std::string_view label : {field::kRsc, field::kL, field::kCo}) c.Label(label).SetText("");
@@ -36,7 +38,7 @@ void Calculator::PushButton1_Action() {
   const fw::ControlSet& c = controls_;
   DesignState& s = state_;
 
-  // Blanking Ct first runs the component computation on the previous design.
+  s.DesignStands = false;
   BlankResults(false);
   fw::StaticText& errors = c.Label(field::kErrors);
 
@@ -77,7 +79,10 @@ void Calculator::PushButton1_Action() {
   if (errors.Text().empty() && s.Ton > 0.0) {
     s.Ct = 4.0e-5 * s.Ton;
     const double rounded_pf = Evalue(s.Ct * 1.0e12, s.ESeriesForC, kRoundUp);
-    if (rounded_pf > 0.0) c.Field(field::kCt).SetText(fw::Str(rounded_pf));
+    if (rounded_pf > 0.0) {
+      s.DesignStands = true;
+      c.Field(field::kCt).SetText(fw::Str(rounded_pf));
+    }
   }
 }
 

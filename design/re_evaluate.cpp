@@ -4,6 +4,7 @@
 #include "design/evalue.h"
 #include "design/field_names.h"
 #include "design/output_accuracy.h"
+#include "design/part_text.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -19,6 +20,7 @@ constexpr std::int32_t kCaretAtEnd = 111;
 void Calculator::ReEvaluate() {
   const fw::ControlSet& c = controls_;
   DesignState& s = state_;
+  if (!s.DesignStands) return;
   fw::TextField& ct_field = c.Field(field::kCt);
   fw::TextField& r1_field = c.Field(field::kR1);
 
@@ -48,9 +50,13 @@ void Calculator::ReEvaluate() {
         .series = s.ESeriesForR,
     });
     s.LastR1 = d.r1;
-    c.Label(field::kR2).SetText(fw::Str(d.r2));
-    c.Label(field::kAccuracy).SetText(fw::Format(d.accuracy, "##.0000") + " volts");
-    if (fw::Val(r1_field.Text()) != d.r1) r1_field.SetText(fw::Str(d.r1));
+    c.Label(field::kR2).SetText(PartText(d.r2));
+    // A divider without two real resistors has no accuracy, nor has a
+    // tolerance plus drift of 100% or more, where the sum turns negative.
+    const bool no_accuracy = d.r1 <= 0.0 || d.r2 <= 0.0 || d.accuracy <= 0.0;
+    c.Label(field::kAccuracy)
+        .SetText(no_accuracy ? "" : fw::Format(d.accuracy, "##.0000") + " volts");
+    if (fw::Val(r1_field.Text()) != d.r1) r1_field.SetText(PartText(d.r1));
   }
 
   r1_field.SetSelStart(kCaretAtEnd);

@@ -6,6 +6,13 @@
 namespace fw {
 namespace {
 EventLoop* current_loop = nullptr;
+
+// The clock stops at the end of time rather than wrapping round.
+std::int64_t Later(std::int64_t now, std::int64_t milliseconds) {
+  constexpr std::int64_t kEnd = std::numeric_limits<std::int64_t>::max();
+  milliseconds = std::max<std::int64_t>(milliseconds, 0);
+  return now > kEnd - milliseconds ? kEnd : now + milliseconds;
+}
 }  // namespace
 
 EventLoop* EventLoop::Current() { return current_loop; }
@@ -13,8 +20,7 @@ void EventLoop::SetCurrent(EventLoop* loop) { current_loop = loop; }
 
 EventLoop::TimerId HeadlessEventLoop::StartOneShot(std::int32_t milliseconds, Task action) {
   const TimerId id = next_id_++;
-  timers_.emplace(std::make_pair(now_ms_ + std::max<std::int32_t>(milliseconds, 0), id),
-                  std::move(action));
+  timers_.emplace(std::make_pair(Later(now_ms_, milliseconds), id), std::move(action));
   return id;
 }
 
@@ -31,7 +37,7 @@ bool HeadlessEventLoop::FireNextDueBy(std::int64_t deadline) {
 }
 
 void HeadlessEventLoop::Advance(std::int64_t milliseconds) {
-  const std::int64_t deadline = now_ms_ + std::max<std::int64_t>(milliseconds, 0);
+  const std::int64_t deadline = Later(now_ms_, milliseconds);
   while (FireNextDueBy(deadline)) {
   }
   now_ms_ = deadline;

@@ -10,7 +10,8 @@ namespace fw {
 
 // Decimal text to number. Skips leading blanks and tabs; optional sign;
 // "inf", "infinity" and "nan" in any case; otherwise the longest prefix
-// digits[.digits][e[sign]digits] ("12abc" is 12, "1,5" is 1, "5e" is 5).
+// digits[.digits][e[sign]digits], where a comma serves as the point too
+// ("12abc" is 12, "1,5" is 1.5, "1,000.5" is 1, "5e" is 5).
 // No number gives 0, overflow gives +-inf, underflow +-0, "-0" gives -0.
 double Val(std::string_view text);
 

@@ -2,6 +2,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <system_error>
 
 #include "framework/text.h"
@@ -12,6 +13,9 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A comma is read as the decimal point, as many users type it.
+bool IsDecimalSeparator(char c) { return c == '.' || c == ','; }
 
 std::size_t SkipDigits(std::string_view text, std::size_t pos) {
   while (pos < text.size() && IsDigit(text[pos])) ++pos;
@@ -43,7 +47,7 @@ Shape ScanShape(std::string_view text, std::size_t begin) {
   shape.int_end = SkipDigits(text, begin);
   std::size_t pos = shape.int_end;
   shape.has_digits = pos > begin;
-  if (pos < text.size() && text[pos] == '.') {
+  if (pos < text.size() && IsDecimalSeparator(text[pos])) {
     const std::size_t frac_end = SkipDigits(text, pos + 1);
     shape.has_digits = shape.has_digits || frac_end > pos + 1;
     pos = frac_end;
@@ -100,8 +104,10 @@ double Val(std::string_view text) {
 
   const Shape shape = ScanShape(text, pos);
   if (!shape.has_digits) return 0.0;
+  std::string number(text.substr(shape.begin, shape.end - shape.begin));
+  if (shape.int_end < shape.mantissa_end) number[shape.int_end - shape.begin] = '.';
   double value = 0.0;
-  const auto result = std::from_chars(text.data() + shape.begin, text.data() + shape.end, value,
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
                                       std::chars_format::general);
   if (result.ec == std::errc::result_out_of_range) {
     value = OutOfRange(text, shape);

@@ -1,6 +1,8 @@
 // Any sequence of user actions on the headless calculator window: every
 // handler returns, the message area holds only the check sentences in their
-// order, and each action changes only the texts it may change.
+// order, each action changes only the texts it may change, no part shows a
+// value that is none, and results stand only for the requirements of the
+// last Go that passed.
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "framework/popup_menu.h"
+#include "framework/text.h"
 #include "fuzz/check.h"
 #include "fuzz/window_actions.h"
 #include "tests/driver/window_driver.h"
@@ -69,13 +72,34 @@ bool OnlyCheckSentences(std::string_view text) {
 const std::set<std::string, std::less<>> kResults = {"CtST", "RscST", "LST",      "CoST",
                                                      "R1EF", "R2ST",  "OutAccST", "ErrorOut"};
 
+// The results computed from a design, never typed.
+constexpr std::string_view kComputed[] = {"RscST", "LST", "CoST", "R2ST", "OutAccST"};
+
+// A change of these ends the design shown.
+bool EndsTheDesign(const fuzz::Action& action) {
+  using Kind = fuzz::Action::Kind;
+  if (action.kind == Kind::kPick) return action.name == "DeviceLimitsPU";
+  if (action.kind != Kind::kType) return false;
+  return action.name != "RTempcoEF" && action.name != "CtST" && action.name != "R1EF";
+}
+
+// A negative number or a rounding code is no part; nor is zero, but for the
+// inductor and the accuracy, whose patterns may round a small value to 0.
+bool ShowsAPartOrNothing(std::string_view name, const std::string& text) {
+  if (text.empty()) return true;
+  const double value = fw::Val(text);
+  if (name == "LST" || name == "OutAccST") return !(value < 0.0);
+  return !(value <= 0.0);
+}
+
 // The texts an action may change besides the results.
 std::set<std::string, std::less<>> AlsoChanging(const fuzz::Action& action, bool timer_may_fire) {
   using Kind = fuzz::Action::Kind;
   std::set<std::string, std::less<>> names;
-  if (action.kind == Kind::kType) names.insert(action.name);
+  if (action.kind == Kind::kType || action.kind == Kind::kPick) names.insert(action.name);
   if (action.kind == Kind::kPick && action.name == "DeviceLimitsPU") {
-    names = {"TmpMinEF", "TmpMaxEF", "VrefEF", "DutyMaxST", "IswMaxST", "SwFreqMaxST", "TolST"};
+    names.insert(
+        {"TmpMinEF", "TmpMaxEF", "VrefEF", "DutyMaxST", "IswMaxST", "SwFreqMaxST", "TolST"});
   }
   if (timer_may_fire) names.insert("R1R2impEF");
   return names;
@@ -147,6 +171,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Texts before = Snapshot(window);
   // Milliseconds until the R1 timer fires; negative while it is off.
   int timer_due = -1;
+  // Whether the last Go passed and no requirement changed since.
+  bool design_stands = false;
+  // What was last typed into the two result fields the user may edit.
+  std::map<std::string, std::string, std::less<>> typed;
   for (std::size_t k = 0; k < actions.size(); ++k) {
     const fuzz::Action& action = actions[k];
     try {
@@ -172,6 +200,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (action.kind != fuzz::Action::Kind::kGo) {
       FUZZ_CHECK(errors.empty() || errors == before.at("ErrorOut"),
                  "action %zu wrote messages in:\n%s", k, ToScenario(actions).c_str());
+    }
+    if (action.kind == fuzz::Action::Kind::kType || action.kind == fuzz::Action::Kind::kR1Key) {
+      typed[action.kind == fuzz::Action::Kind::kType ? action.name : "R1EF"] = action.text;
+    }
+    if (action.kind == fuzz::Action::Kind::kGo) {
+      design_stands = errors.empty() && !after.at("CtST").empty();
+    }
+    // An edit that leaves the text as it was raises no change.
+    const bool ended = EndsTheDesign(action) && (action.kind == fuzz::Action::Kind::kPick ||
+                                                 before.at(action.name) != after.at(action.name));
+    if (ended) design_stands = false;
+    for (const std::string& name : kResults) {
+      const std::string& text = after.at(name);
+      if (ended) {
+        FUZZ_CHECK(text.empty(), "action %zu left %s '%s' in:\n%s", k, name.c_str(), text.c_str(),
+                   ToScenario(actions).c_str());
+      }
+      const bool computed = std::ranges::find(kComputed, name) != std::end(kComputed);
+      FUZZ_CHECK(design_stands || !computed || text.empty(),
+                 "action %zu shows %s '%s' without a design in:\n%s", k, name.c_str(), text.c_str(),
+                 ToScenario(actions).c_str());
+      const auto typed_text = typed.find(name);
+      if (name == "ErrorOut" || (typed_text != typed.end() && typed_text->second == text)) continue;
+      FUZZ_CHECK(ShowsAPartOrNothing(name, text), "action %zu shows %s '%s' in:\n%s", k,
+                 name.c_str(), text.c_str(), ToScenario(actions).c_str());
     }
     before = after;
   }

@@ -1,6 +1,7 @@
 #include "tests/driver/window_driver.h"
 
 #include <charconv>
+#include <optional>
 #include <stdexcept>
 
 #include "app/program.h"
@@ -62,28 +63,59 @@ void WindowDriver::KeyInR1(std::string text) {
 
 void WindowDriver::Advance(std::int64_t milliseconds) { loop_.Advance(milliseconds); }
 
-std::string WindowDriver::Text(std::string_view name) const {
-  const fw::Control* control = window_->Find(name);
+namespace {
+
+std::optional<std::string> ShownText(const fw::Control* control) {
   if (const auto* field = dynamic_cast<const fw::TextField*>(control)) return field->Text();
   if (const auto* label = dynamic_cast<const fw::StaticText*>(control)) return label->Text();
+  if (const auto* popup = dynamic_cast<const fw::PopupMenu*>(control)) {
+    const std::int32_t row = popup->ListIndex();
+    return row < 0 ? std::string() : popup->Rows()[static_cast<std::size_t>(row)];
+  }
+  return std::nullopt;
+}
+
+std::string ShownLine(const fw::Control& control) {
+  return control.Name() + '\t' + Escape(*ShownText(&control)) + '\n';
+}
+
+}  // namespace
+
+std::string WindowDriver::Text(std::string_view name) const {
+  if (auto text = ShownText(window_->Find(name))) return *text;
   throw std::invalid_argument("no text control named " + std::string(name));
 }
 
 std::string WindowDriver::Dump() const {
   std::string out;
   for (const fw::Control* control : window_->Controls()) {
-    if (dynamic_cast<const fw::TextField*>(control) == nullptr &&
-        dynamic_cast<const fw::StaticText*>(control) == nullptr) {
-      continue;
-    }
-    out += control->Name() + '\t' + Escape(Text(control->Name())) + '\n';
+    if (ShownText(control)) out += ShownLine(*control);
   }
   return out;
 }
 
-bool WindowDriver::Apply(std::string_view line) {
-  if (line.empty() || line.front() == '#') return true;
+bool WindowDriver::Apply(std::string_view line, std::string& shown) {
+  if (line.empty() || line.front() == '#') {
+    shown += std::string(line) + '\n';
+    return true;
+  }
   const auto [verb, rest] = SplitWord(line);
+  if (verb == "dump" && rest.empty()) {
+    shown += Dump();
+    return true;
+  }
+  if (verb == "show" && !rest.empty()) {
+    std::string lines;
+    for (std::string_view names = rest; !names.empty();) {
+      const auto [name, more] = SplitWord(names);
+      const fw::Control* control = window_->Find(name);
+      if (!ShownText(control)) return false;
+      lines += ShownLine(*control);
+      names = more;
+    }
+    shown += lines;
+    return true;
+  }
   if (verb == "go" && rest.empty()) {
     Go();
     return true;

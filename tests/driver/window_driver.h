@@ -35,15 +35,17 @@ class WindowDriver {
   void KeyInR1(std::string text);
   void Advance(std::int64_t milliseconds);
 
-  // The text of a text field or label.
+  // The text of a text field or label, or the row a popup shows.
   std::string Text(std::string_view name) const;
-  // Every text field and label in creation order, one "NAME\tTEXT" line each,
-  // with the text escaped.
+  // Every text field, label and popup in creation order, one "NAME\tTEXT"
+  // line each, with the text escaped.
   std::string Dump() const;
 
-  // Runs one replay action; false for a line that is no action. Blank lines
-  // and lines starting with '#' are no-ops.
-  bool Apply(std::string_view line);
+  // Runs one replay line, appending what it shows to `shown`; false for a
+  // line that is no action. Besides the user's actions: "show NAME..." shows
+  // the named controls, "dump" all of them; blank lines and lines starting
+  // with '#' are shown as they stand.
+  bool Apply(std::string_view line, std::string& shown);
 
  private:
   fw::HeadlessEventLoop loop_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <stdexcept>
 
@@ -79,6 +80,17 @@ TEST(HeadlessEventLoop, RunFiresInDueOrderUntilQuit) {
   loop.Run();
   EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(loop.NowMs(), 30);
+}
+
+TEST(HeadlessEventLoop, TheClockStopsAtItsEndAndTimersStillFire) {
+  constexpr std::int64_t kEnd = std::numeric_limits<std::int64_t>::max();
+  fw::HeadlessEventLoop loop;
+  loop.Advance(kEnd - 5);
+  bool fired = false;
+  loop.StartOneShot(800, [&] { fired = true; });
+  loop.Advance(kEnd);
+  EXPECT_TRUE(fired);
+  EXPECT_EQ(loop.NowMs(), kEnd);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Replays a scenario from standard input, one action a line (type NAME TEXT,
-// pick NAME ROW, go, r1 TEXT, advance MS), then prints every text field and
-// label. A line that is no action ends the run with status 2.
+// pick NAME ROW, go, r1 TEXT, advance MS, show NAME..., dump), and prints
+// what it shows. A line that is no action ends the run with status 2.
 #include <iostream>
 #include <string>
 
@@ -12,11 +12,12 @@ int main() {
   int number = 0;
   while (std::getline(std::cin, line)) {
     ++number;
-    if (!window.Apply(line)) {
+    std::string shown;
+    if (!window.Apply(line, shown)) {
       std::cerr << "line " << number << ": not an action: " << line << '\n';
       return 2;
     }
+    std::cout << shown;
   }
-  std::cout << window.Dump();
   return 0;
 }
