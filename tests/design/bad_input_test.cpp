@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/app/check_sentences.h"
 #include "tests/app/worked_example.h"
 #include "tests/driver/window_driver.h"
+#include "tests/support/check_sentences.h"
 
 namespace {
 
@@ -24,11 +24,11 @@ TEST(BadInput, EveryTextInEveryRequirementFieldThenGo) {
       for (const std::string& text : texts) {
         driver::WindowDriver d;
         d.Pick("DeviceLimitsPU", chip);
-        worked::Enter(d, worked::kExample);
+        worked::Enter(d);
         d.Go();
         d.Type(name, text);
         ASSERT_NO_THROW(d.Go()) << name << " = " << text.substr(0, 20);
-        EXPECT_TRUE(worked::OnlyCheckSentences(d.Text("ErrorOut"), d.State().IswMAX))
+        EXPECT_TRUE(checks::OnlyCheckSentences(d.Text("ErrorOut"), d.State().IswMAX))
             << driver::Escape(d.Text("ErrorOut"));
         // Hand edits of Ct and R1 with the same text end too.
         ASSERT_NO_THROW(d.Type("CtST", text));

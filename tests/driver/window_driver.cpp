@@ -3,8 +3,10 @@
 #include <charconv>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "app/program.h"
+#include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/push_button.h"
 #include "framework/runtime.h"
@@ -90,6 +92,16 @@ std::string WindowDriver::Dump() const {
   std::string out;
   for (const fw::Control* control : window_->Controls()) {
     if (ShownText(control)) out += ShownLine(*control);
+  }
+  std::vector<const fw::MenuItem*> items;
+  for (const auto& menu : window_->GetMenuBar()->Children()) {
+    items.push_back(menu.get());
+    for (const auto& entry : menu->Children()) items.push_back(entry.get());
+  }
+  for (const fw::MenuItem* item : items) {
+    const std::string& shortcut = item->KeyboardShortcut();
+    out += item->Name() + '\t' + Escape(item->Text()) + (shortcut.empty() ? "" : '\t' + shortcut) +
+           '\n';
   }
   return out;
 }

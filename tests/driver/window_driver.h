@@ -38,7 +38,8 @@ class WindowDriver {
   // The text of a text field or label, or the row a popup shows.
   std::string Text(std::string_view name) const;
   // Every text field, label and popup in creation order, one "NAME\tTEXT"
-  // line each, with the text escaped.
+  // line each, with the text escaped; then the menus and their items, one
+  // "NAME\tTEXT" line each, with "\tSHORTCUT" where it has one.
   std::string Dump() const;
 
   // Runs one replay line, appending what it shows to `shown`; false for a

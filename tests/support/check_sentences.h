@@ -6,7 +6,7 @@
 
 #include "framework/text.h"
 
-namespace worked {
+namespace checks {
 
 inline constexpr std::string_view kDutySentence =
     "Required duty cycle of output switch exceeds Maximum of 0.857. Reduce Vout/Vin, Vsat or Vf, "
@@ -37,4 +37,4 @@ inline bool OnlyCheckSentences(std::string_view messages, double isw_max) {
   return rest.empty();
 }
 
-}  // namespace worked
+}  // namespace checks
