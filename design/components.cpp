@@ -1,4 +1,6 @@
 // Components from the Ct shown: Rsc, L, Co and the feedback divider.
+#include <string>
+
 #include "design/calculator.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
@@ -35,8 +37,9 @@ void Calculator::CtST_TextChange() {
   const double r2_unrounded = (r1 * (s.Vout - s.Vref)) / s.Vref;  // ohm
 
   c.Label(field::kRsc).SetText(PartText(rsc));
-  const bool inductor = s.Ipk > 0.0 && inductance > 0.0;
-  c.Label(field::kL).SetText(inductor ? fw::Format(inductance * 1e6, "####.0") : "");
+  std::string inductor;
+  if (s.Ipk > 0.0 && inductance > 0.0) inductor = fw::Format(inductance * 1e6, "####.0");
+  c.Label(field::kL).SetText(inductor);
   c.Label(field::kCo).SetText(PartText(Evalue(co * 1e6, s.ESeriesForC, kNearestSqrt)));
   fw::TextField& r1_field = c.Field(field::kR1);
   if (fw::Val(r1_field.Text()) != r1 / 1000.0) r1_field.SetText(PartText(r1 / 1000.0));

@@ -1,5 +1,7 @@
 // Re-evaluation: keeps Ct in step with the on-time and the capacitor series,
 // snaps the divider from the R1 field and shows the output accuracy.
+#include <string>
+
 #include "design/calculator.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
@@ -24,10 +26,10 @@ void Calculator::ReEvaluate() {
   fw::TextField& ct_field = c.Field(field::kCt);
   fw::TextField& r1_field = c.Field(field::kR1);
 
+  // A standing design has passed the check, so the message area is empty.
   // Never replace a Ct the user is typing; and only a real capacitor value
-  // is shown (no design yet, NaN and Evalue's error codes are not).
-  if (c.Label(field::kErrors).Text().empty() &&
-      ct_field.CurrentChangeOrigin() != fw::ChangeOrigin::User) {
+  // is shown (NaN and Evalue's error codes are not).
+  if (ct_field.CurrentChangeOrigin() != fw::ChangeOrigin::User) {
     const double ct = 4e-05 * s.Ton;
     const double ct_pf = ct * 1e12;
     const double ct_new = Evalue(ct_pf, s.ESeriesForC, kRoundUp);
@@ -53,9 +55,11 @@ void Calculator::ReEvaluate() {
     c.Label(field::kR2).SetText(PartText(d.r2));
     // A divider without two real resistors has no accuracy, nor has a
     // tolerance plus drift of 100% or more, where the sum turns negative.
-    const bool no_accuracy = d.r1 <= 0.0 || d.r2 <= 0.0 || d.accuracy <= 0.0;
-    c.Label(field::kAccuracy)
-        .SetText(no_accuracy ? "" : fw::Format(d.accuracy, "##.0000") + " volts");
+    std::string accuracy;
+    if (!(d.r1 <= 0.0 || d.r2 <= 0.0 || d.accuracy <= 0.0)) {
+      accuracy = fw::Format(d.accuracy, "##.0000") + " volts";
+    }
+    c.Label(field::kAccuracy).SetText(accuracy);
     if (fw::Val(r1_field.Text()) != d.r1) r1_field.SetText(PartText(d.r1));
   }
 
