@@ -2,9 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPalette>
-#include <algorithm>
 
 #include "framework/qt/qt_text.h"
+#include "framework/qt/text_fit.h"
 
 namespace fw::qt {
 
@@ -38,18 +38,27 @@ void StaticTextView::ApplyLook() {
   const Color c = label_.TextColor();
   palette.setColor(QPalette::WindowText, QColor(c.red, c.green, c.blue));
   widget->setPalette(palette);
-  // A single line whose font is taller than its stored height grows about its
-  // middle, so the text is never clipped and the row keeps its place.
-  const Rect& r = label_.Bounds();
-  const int needed = QFontMetrics(widget->font()).height();
-  if (!label_.Multiline() && needed > r.height) {
-    const int extra = needed - r.height;
-    widget->setGeometry(r.left, r.top - extra / 2, r.width, needed);
-  }
+  Fit();
 }
 
 void StaticTextView::Update(Aspect aspect) {
-  if (aspect == Aspect::Text) Label()->setText(Shown(label_));
+  if (aspect != Aspect::Text) return;
+  Label()->setText(Shown(label_));
+  Fit();
+}
+
+void StaticTextView::Fit() {
+  if (label_.Multiline()) return;
+  // A single line whose font is taller than its stored height grows about its
+  // middle, so the text is never clipped and the row keeps its place.
+  const Rect& r = label_.Bounds();
+  QRect place(r.left, r.top, r.width, r.height);
+  const QFontMetrics metrics(Label()->font(), Label());
+  const int extra = metrics.height() - r.height;
+  if (extra > 0) place.adjust(0, -extra / 2, 0, extra - extra / 2);
+  // Only a text that runs to the right can take the room on its right.
+  const int needed = metrics.boundingRect(QRect(), Qt::AlignLeft, Label()->text()).width();
+  WidenToFit(*Label(), place, label_.TextAlign() == 0 ? needed : 0);
 }
 
 }  // namespace fw::qt

@@ -1,5 +1,6 @@
 // StaticText as a QLabel: plain text, a carriage return starting a new line
-// when the label is multi-line, its colour, alignment and size.
+// when the label is multi-line, its colour, alignment and size. A single line
+// too long for the label widens it into free space.
 #pragma once
 
 #include <QLabel>
@@ -23,6 +24,8 @@ class StaticTextView : public ControlView {
   void Update(Aspect aspect) override;
 
  private:
+  void Fit();
+
   StaticText& label_;
 };
 
