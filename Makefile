@@ -28,9 +28,10 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan
 
-# The README's picture of a finished design, drawn without a display.
+# The README's pictures, a finished design and the longest messages, drawn
+# without a display.
 screenshot: build
-	./build/default/tools/ra34063_screenshot docs/screenshot.png
+	./build/default/tools/ra34063_screenshot docs/screenshot.png docs/messages.png
 
 fuzz-build:
 	@tools/install-deps.sh clang libclang-rt-14-dev

@@ -189,11 +189,13 @@ std::vector<ControlRow> BuildTable() {
                     &M::DeviceLimitsPU_Open));
   t.push_back(
       Popup("PerPU", {110, 373, 160, 20}, 56, ToleranceRows(), &M::PerPU_Change, &M::PerPU_Open));
-  t.push_back(Field("TmpMinEF", {126, 41, 40, 22}, 57, "-40", "",
+  // Wide enough for the lowest limit a chip row writes, "-1e+30"; its label
+  // makes room on the left.
+  t.push_back(Field("TmpMinEF", {114, 41, 52, 22}, 57, "-40", "",
                     {On("TextChange", &M::TmpMinEF_TextChange)}));
   t.push_back(Field("TmpMaxEF", {190, 41, 40, 22}, 58, "85", "",
                     {On("TextChange", &M::TmpMaxEF_TextChange)}));
-  t.push_back(Label("StaticText41", {35, 42, 87, 20}, 59, "Temperature", kRight));
+  t.push_back(Label("StaticText41", {23, 42, 87, 20}, 59, "Temperature", kRight));
   t.push_back(Label("StaticText42", {166, 42, 19, 20}, 60, "to", kRight));
   t.push_back(Label("DutyMaxST", {306, 42, 247, 10}, 61, "", kLeft, {}, 9.0f));
   t.push_back(Label("IswMaxST", {306, 56, 247, 10}, 62, "", kLeft, {}, 9.0f));

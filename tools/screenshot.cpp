@@ -1,9 +1,12 @@
-// Renders the window with a finished design to a PNG, on the offscreen
-// platform: the README's picture. Usage: ra34063_screenshot OUT.png
+// Renders the window to PNGs on the offscreen platform, for the README: a
+// finished design and, when asked for, every message with the longest numbers.
+// Usage: ra34063_screenshot DESIGN.png [MESSAGES.png]
 #include <QMainWindow>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "app/mc34063.h"
 #include "app/program.h"
@@ -11,28 +14,38 @@
 #include "framework/runtime.h"
 #include "tests/qt/qt_driver.h"
 
+namespace {
+
+// Types the requirements and presses Return, as a user asks for a design.
+void Design(QMainWindow* frame, const std::vector<std::pair<const char*, QString>>& typed) {
+  for (const auto& [field, text] : typed) qt_driver::TypeInto(frame, field, text);
+  QTest::keyClick(qt_driver::Find<QLineEdit>(frame, "VinEF"), Qt::Key_Return);
+  QCoreApplication::sendPostedEvents();  // lays the scrolling messages out
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUT.png\n", argv[0]);
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s DESIGN.png [MESSAGES.png]\n", argv[0]);
     return 2;
   }
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  const QString out = QString::fromLocal8Bit(argv[1]);
   bool saved = false;
   fw::qt::QtFrontEnd front;
   QTimer::singleShot(0, [&] {
     auto window = fw::RuntimeGetImplicitWindow(app::kMC34063ClassName);
     QMainWindow* frame = front.ViewOf(*window)->Frame();
     qt_driver::PickRow(qt_driver::Find<QComboBox>(frame, "DeviceLimitsPU"), 7);
-    qt_driver::TypeInto(frame, "VinEF", "5");
-    qt_driver::TypeInto(frame, "VoutEF", "12");
-    qt_driver::TypeInto(frame, "IoutEF", "0.1");
-    qt_driver::TypeInto(frame, "VfEF", "0.4");
-    QTest::keyClick(qt_driver::Find<QLineEdit>(frame, "VfEF"), Qt::Key_Return);
-    saved = frame->grab().save(out, "PNG");
+    Design(frame, {{"VinEF", "5"}, {"VoutEF", "12"}, {"IoutEF", "0.1"}, {"VfEF", "0.4"}});
+    saved = frame->grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
+    if (argc == 3) {
+      Design(frame, {{"VinEF", "2.9"}, {"VoutEF", "60"}, {"FreqEF", "900000"}, {"IoutEF", "3"}});
+      saved = frame->grab().save(QString::fromLocal8Bit(argv[2]), "PNG") && saved;
+    }
     front.Quit();
   });
   const std::int32_t status = app::RunProcess(front, [&](fw::Window& w) { front.Present(w); });
-  if (!saved) std::fprintf(stderr, "could not write %s\n", argv[1]);
+  if (!saved) std::fprintf(stderr, "could not write the pictures\n");
   return saved ? status : 1;
 }

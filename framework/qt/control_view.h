@@ -22,6 +22,10 @@ class ControlView : public ControlObserver {
 
   void ControlChanged(Control& control, Aspect aspect) final;
 
+  // Whether the widget has a place in the window's tab order: a tab stop
+  // always; a view that is none takes focus by a rule of its own.
+  virtual bool InTabOrder() const { return control_.TabStop(); }
+
  protected:
   // Takes `widget` (parented by the caller) as the control's presentation.
   // Call Attach at the end of the derived constructor.

@@ -30,7 +30,10 @@ class LineWidget : public QWidget {
     pen.setWidth(width_);
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
-    painter.drawLine(from_, to_);
+    // The pen is centred on the line: moved by half its width, it lies
+    // wholly inside the widget, so that a scaled screen never clips it away.
+    const qreal half = width_ / 2.0;
+    painter.drawLine(QLineF(from_, to_).translated(half, half));
   }
 
  private:

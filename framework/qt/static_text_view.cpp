@@ -2,15 +2,45 @@
 
 #include <QFontMetrics>
 #include <QPalette>
-#include <algorithm>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "framework/qt/qt_text.h"
+#include "framework/qt/text_fit.h"
 
 namespace fw::qt {
+namespace {
+
+// `text` in a frameless scroll area whose scroll bar, and whose place in the
+// tab order, come only while the text runs longer than the area.
+QScrollArea* InScrollArea(QLabel* text, QWidget* parent) {
+  auto* area = new QScrollArea(parent);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  area->setWidgetResizable(true);
+  area->setWidget(text);
+  text->setAutoFillBackground(false);
+  area->setFocusPolicy(Qt::NoFocus);
+  QObject::connect(
+      area->verticalScrollBar(), &QScrollBar::rangeChanged, area,
+      [area](int, int most) { area->setFocusPolicy(most > 0 ? Qt::StrongFocus : Qt::NoFocus); });
+  return area;
+}
+
+QLabel* TextIn(QWidget* widget) {
+  if (auto* area = qobject_cast<QScrollArea*>(widget)) return static_cast<QLabel*>(area->widget());
+  return static_cast<QLabel*>(widget);
+}
+
+}  // namespace
 
 StaticTextView::StaticTextView(StaticText& label, QWidget* parent)
-    : ControlView(label, new QLabel(parent)), label_(label) {
-  Label()->setTextFormat(Qt::PlainText);
+    : ControlView(label, label.Multiline() ? static_cast<QWidget*>(InScrollArea(new QLabel, parent))
+                                           : new QLabel(parent)),
+      label_(label),
+      text_(TextIn(Widget())) {
+  text_->setObjectName(Widget()->objectName());
+  text_->setTextFormat(Qt::PlainText);
   Attach();
 }
 
@@ -38,18 +68,29 @@ void StaticTextView::ApplyLook() {
   const Color c = label_.TextColor();
   palette.setColor(QPalette::WindowText, QColor(c.red, c.green, c.blue));
   widget->setPalette(palette);
-  // A single line whose font is taller than its stored height grows about its
-  // middle, so the text is never clipped and the row keeps its place.
-  const Rect& r = label_.Bounds();
-  const int needed = QFontMetrics(widget->font()).height();
-  if (!label_.Multiline() && needed > r.height) {
-    const int extra = needed - r.height;
-    widget->setGeometry(r.left, r.top - extra / 2, r.width, needed);
-  }
+  Fit();
 }
 
 void StaticTextView::Update(Aspect aspect) {
-  if (aspect == Aspect::Text) Label()->setText(Shown(label_));
+  if (aspect != Aspect::Text) return;
+  Label()->setText(Shown(label_));
+  // A new text is read from its first line.
+  if (auto* area = qobject_cast<QScrollArea*>(Widget())) area->verticalScrollBar()->setValue(0);
+  Fit();
+}
+
+void StaticTextView::Fit() {
+  if (label_.Multiline()) return;  // it scrolls instead
+  // A single line whose font is taller than its stored height grows about its
+  // middle, so the text is never clipped and the row keeps its place.
+  const Rect& r = label_.Bounds();
+  QRect place(r.left, r.top, r.width, r.height);
+  const QFontMetrics metrics(Label()->font(), Label());
+  const int extra = metrics.height() - r.height;
+  if (extra > 0) place.adjust(0, -extra / 2, 0, extra - extra / 2);
+  // Only a text that runs to the right can take the room on its right.
+  const int needed = metrics.boundingRect(QRect(), Qt::AlignLeft, Label()->text()).width();
+  WidenToFit(*Label(), place, label_.TextAlign() == 0 ? needed : 0);
 }
 
 }  // namespace fw::qt

@@ -1,5 +1,7 @@
 // StaticText as a QLabel: plain text, a carriage return starting a new line
-// when the label is multi-line, its colour, alignment and size.
+// when the label is multi-line, its colour, alignment and size. A single line
+// too long for the label widens it into free space; a multi-line label too
+// short for its text scrolls.
 #pragma once
 
 #include <QLabel>
@@ -13,17 +15,25 @@ class StaticTextView : public ControlView {
  public:
   StaticTextView(StaticText& label, QWidget* parent);
 
-  QLabel* Label() const { return static_cast<QLabel*>(Widget()); }
+  // The label that shows the text; a multi-line one lies in a scroll area.
+  QLabel* Label() const { return text_; }
 
   // The text as the label shows it.
   static QString Shown(const StaticText& label);
+
+  // A multi-line label takes focus, so that the keyboard can scroll it,
+  // while it has more to show than it can.
+  bool InTabOrder() const override { return label_.Multiline(); }
 
  protected:
   void ApplyLook() override;
   void Update(Aspect aspect) override;
 
  private:
+  void Fit();
+
   StaticText& label_;
+  QLabel* text_;
 };
 
 }  // namespace fw::qt

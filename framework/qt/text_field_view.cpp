@@ -1,10 +1,12 @@
 #include "framework/qt/text_field_view.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 
 #include "framework/qt/key_text.h"
 #include "framework/qt/qt_event_loop.h"
 #include "framework/qt/qt_text.h"
+#include "framework/qt/text_fit.h"
 
 namespace fw::qt {
 
@@ -40,6 +42,11 @@ bool TextFieldView::eventFilter(QObject* watched, QEvent* event) {
   return swallowed;
 }
 
+void TextFieldView::ApplyLook() {
+  ControlView::ApplyLook();
+  Fit();
+}
+
 void TextFieldView::Update(Aspect aspect) {
   if (aspect != Aspect::Text && aspect != Aspect::Selection) return;
   QLineEdit* edit = LineEdit();
@@ -53,6 +60,16 @@ void TextFieldView::Update(Aspect aspect) {
     edit->setCursorPosition(UnitsForCodePoints(text, field_.SelStart()));
   }
   syncing_ = false;
+  if (aspect == Aspect::Text) Fit();
+}
+
+void TextFieldView::Fit() {
+  QLineEdit* edit = LineEdit();
+  const Rect& r = field_.Bounds();
+  const int frame = edit->width() - TextArea(*edit).width();
+  // The line edit keeps a pixel after the text for the caret.
+  const int text = qRound(QFontMetricsF(edit->font(), edit).horizontalAdvance(edit->text())) + 1;
+  WidenToFit(*edit, QRect(r.left, r.top, r.width, r.height), text + frame);
 }
 
 }  // namespace fw::qt

@@ -1,7 +1,8 @@
 // TextField as a QLineEdit. A write from code updates the line edit without
 // coming back as an edit; the user's edits (typing, paste, cut, delete, undo)
 // go to TextField::UserEdit with the caret, and each key goes to KeyDown
-// before the line edit sees it.
+// before the line edit sees it. A text too long for the field widens it into
+// free space, so that it shows whole.
 #pragma once
 
 #include <QLineEdit>
@@ -21,9 +22,11 @@ class TextFieldView : public QObject, public ControlView {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void ApplyLook() override;
   void Update(Aspect aspect) override;
 
  private:
+  void Fit();
   void OnUserEdit(const QString& text);
   void OnCaretMoved(int position);
 

@@ -78,16 +78,16 @@ void WindowView::Show() {
 void WindowView::SetTabOrder() {
   std::vector<ControlView*> stops;
   for (const auto& view : views_) {
-    if (view->Model().TabStop()) {
+    if (view->InTabOrder()) {
       stops.push_back(view.get());
     } else {
       view->Widget()->setFocusPolicy(Qt::NoFocus);
     }
+    if (view->Model().TabStop()) view->Widget()->setFocusPolicy(Qt::StrongFocus);
   }
   std::stable_sort(stops.begin(), stops.end(), [](ControlView* a, ControlView* b) {
     return a->Model().TabIndex() < b->Model().TabIndex();
   });
-  for (ControlView* view : stops) view->Widget()->setFocusPolicy(Qt::StrongFocus);
   for (std::size_t i = 1; i < stops.size(); ++i) {
     QWidget::setTabOrder(stops[i - 1]->Widget(), stops[i]->Widget());
   }
