@@ -10,7 +10,6 @@
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text_field.h"
-#include "framework/timer.h"
 
 namespace {
 
@@ -25,24 +24,6 @@ TEST(ControlSet, LooksControlsUpByNameAndKind) {
   EXPECT_THROW(set.Field("Nope"), fw::NilObjectException);
   EXPECT_THROW(set.Field("ErrorOut"), std::logic_error);  // a label is no text field
   EXPECT_THROW(set.AddControl("VinEF", std::make_unique<fw::TextField>()), std::logic_error);
-}
-
-TEST(ControlBinding, RejectsUnknownEventsAndWrongSignatures) {
-  fw::TextField field;
-  const Delegate plain(Delegate::Plain([] {}));
-  const Delegate filter(Delegate::KeyFilter([](const std::string&) { return false; }));
-  EXPECT_THROW(field.InstallEventHandler("Action", plain), std::invalid_argument);
-  EXPECT_THROW(field.InstallEventHandler("TextChange", filter), std::invalid_argument);
-  EXPECT_EQ(plain.Signature(), "(  )");
-  EXPECT_EQ(filter.Signature(), "( String ) as Boolean");
-}
-
-TEST(ControlProperties, UnknownNamesAndWrongTypesAreProgrammingErrors) {
-  fw::StaticText label;
-  EXPECT_THROW(label.SetProperties({{"Caption", std::string("x")}}), std::invalid_argument);
-  EXPECT_THROW(label.SetProperties({{"Left", std::string("12")}}), std::logic_error);
-  label.SetProperties({{"Left", 1}, {"Top", 460}, {"Width", 274}, {"Height", 66}});
-  EXPECT_EQ(label.Bounds(), (fw::Rect{1, 460, 274, 66}));
 }
 
 TEST(PopupMenu, RowsFromOneTextAndChangeOnlyOnAPick) {
@@ -60,11 +41,6 @@ TEST(PopupMenu, RowsFromOneTextAndChangeOnlyOnAPick) {
   EXPECT_EQ(popup.ListIndex(), 2);
   popup.SetListIndex(7);
   EXPECT_EQ(popup.ListIndex(), -1);
-}
-
-TEST(Timer, ArmingWithoutALoopIsAProgrammingError) {
-  fw::Timer timer;
-  EXPECT_THROW(timer.SetMode(fw::Timer::kModeSingle), std::logic_error);
 }
 
 TEST(HeadlessEventLoop, RunFiresInDueOrderUntilQuit) {

@@ -92,17 +92,4 @@ TEST(TextFieldCaret, PositionsPastTheEndStopAfterTheLastCharacter) {
   EXPECT_EQ(field.SelStart(), 0);
 }
 
-TEST(TextFieldKeys, KeyDownRunsBeforeTheKeyAndMaySwallowIt) {
-  TextField field;
-  EXPECT_FALSE(field.UserKeyDown("a"));  // no handler: the key goes in
-  std::vector<std::string> keys;
-  field.InstallEventHandler("KeyDown", Delegate(Delegate::KeyFilter([&](const std::string& k) {
-                              keys.push_back(k);
-                              return k == "x";
-                            })));
-  EXPECT_FALSE(field.UserKeyDown("2"));
-  EXPECT_TRUE(field.UserKeyDown("x"));
-  EXPECT_EQ(keys, (std::vector<std::string>{"2", "x"}));
-}
-
 }  // namespace

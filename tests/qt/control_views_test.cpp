@@ -1,14 +1,11 @@
-// Labels, popup and line as widgets that follow their controls.
+// Labels and popups as widgets that follow their controls.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
-#include <QImage>
 #include <QTest>
 #include <vector>
 
-#include "framework/line.h"
 #include "framework/popup_menu.h"
-#include "framework/qt/line_view.h"
 #include "framework/qt/popup_menu_view.h"
 #include "framework/qt/static_text_view.h"
 #include "framework/static_text.h"
@@ -54,19 +51,6 @@ TEST(PopupMenuView, ACodeWriteIsShownSilentlyEveryPickRaisesChangeAlsoOfTheRowSh
   }
   EXPECT_EQ(picks, (std::vector<int>{2, 2, 0}));
   EXPECT_EQ(popup.ListIndex(), 0);
-}
-
-TEST(LineView, DrawsBetweenItsEndPoints) {
-  QWidget window;
-  window.resize(579, 526);
-  window.setStyleSheet("background: white");
-  fw::Line line;
-  line.SetProperties({{"X1", 282}, {"Y1", 34}, {"X2", 282}, {"Y2", 500}});
-  fw::qt::LineView view(line, &window);
-  EXPECT_EQ(view.Widget()->geometry(), QRect(282, 34, 1, 467));
-  const QImage image = window.grab().toImage();
-  EXPECT_EQ(image.pixelColor(282, 300), QColor(Qt::black));
-  EXPECT_EQ(image.pixelColor(283, 300), QColor(Qt::white));
 }
 
 }  // namespace

@@ -34,19 +34,6 @@ TEST(QtEventLoop, ATimerFiresOncePeriodAfterItWasLastArmed) {
   EXPECT_EQ(loop.PendingTimers(), 0u);
 }
 
-TEST(QtEventLoop, RunEndsOnQuitFromAHandlerAndAtOnceAfterAnEarlierQuit) {
-  fw::qt::QtEventLoop loop;
-  fw::ScopedCurrentLoop current(loop);
-  int runs = 0;
-  loop.StartOneShot(10, [&] {
-    ++runs;
-    loop.Quit();
-  });
-  loop.Run();
-  EXPECT_EQ(runs, 1);
-  loop.Run();  // quit already asked for: no second wait
-}
-
 TEST(QtEventLoop, AnExceptionFromAHandlerEndsRunAndComesOutOfIt) {
   fw::qt::QtEventLoop loop;
   fw::ScopedCurrentLoop current(loop);

@@ -69,19 +69,13 @@ TEST_F(TextFieldViewTest, AWriteFromCodeIsShownAndRaisesOnlyTheCodeChange) {
 TEST_F(TextFieldViewTest, AHandlerRewritingTheTypedTextIsShownAndEndsAtTheSameText) {
   // Like a handler that snaps a typed value: every typed text becomes "820".
   fw::TextField snapping;
-  int runs = 0;
-  snapping.InstallEventHandler("TextChange", Delegate(Delegate::Plain([&] {
-                                 ++runs;
-                                 snapping.SetText("820");
-                               })));
+  snapping.InstallEventHandler("TextChange",
+                               Delegate(Delegate::Plain([&] { snapping.SetText("820"); })));
   fw::qt::TextFieldView view(snapping, &window_, "Ct ");
   view.LineEdit()->setFocus();
   QTest::keyClick(view.LineEdit(), '4');
   EXPECT_EQ(view.LineEdit()->text(), "820");
   EXPECT_EQ(snapping.Text(), "820");
-  // The user's "4", then the handler's changed write; its unchanged write
-  // inside the handler raises nothing.
-  EXPECT_EQ(runs, 2);
 }
 
 TEST_F(TextFieldViewTest, KeyDownSeesTheTextBeforeTheKeyAndCanSwallowIt) {
