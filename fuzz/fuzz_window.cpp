@@ -16,7 +16,9 @@
 #include <vector>
 
 #include "framework/popup_menu.h"
+#include "framework/static_text.h"
 #include "framework/text.h"
+#include "framework/text_field.h"
 #include "fuzz/check.h"
 #include "fuzz/window_actions.h"
 #include "tests/driver/window_driver.h"
@@ -28,17 +30,15 @@ using Texts = std::map<std::string, std::string, std::less<>>;
 
 constexpr int kTimerPeriodMs = 800;
 
-// Every text field and label by name: the names from the driver's dump (one
-// "NAME<TAB>TEXT" line each), the texts as they are.
-Texts Snapshot(const driver::WindowDriver& window) {
+// Every text field, label and popup by name, with the text it shows.
+Texts Snapshot(driver::WindowDriver& window) {
   Texts texts;
-  const std::string dump = window.Dump();
-  for (std::size_t at = 0; at < dump.size();) {
-    const std::size_t tab = dump.find('\t', at);
-    const std::size_t end = dump.find('\n', at);
-    const std::string name = dump.substr(at, std::min(tab, end) - at);
-    texts.emplace(name, window.Text(name));
-    at = end == std::string::npos ? dump.size() : end + 1;
+  for (const fw::Control* c : window.Window().Controls()) {
+    if (dynamic_cast<const fw::TextField*>(c) != nullptr ||
+        dynamic_cast<const fw::StaticText*>(c) != nullptr ||
+        dynamic_cast<const fw::PopupMenu*>(c) != nullptr) {
+      texts.emplace(c->Name(), window.Text(c->Name()));
+    }
   }
   return texts;
 }
