@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/app/worked_example.h"
 #include "tests/driver/window_driver.h"
 
 namespace {
@@ -11,10 +12,7 @@ namespace {
 // The worked example on chip row 7: Go gives a whole design with Ct 820 pF.
 void EnterWorkedExample(driver::WindowDriver& window) {
   window.Pick("DeviceLimitsPU", 7);
-  window.Type("VinEF", "5");
-  window.Type("VoutEF", "12");
-  window.Type("IoutEF", "0.1");
-  window.Type("VfEF", "0.4");
+  worked::Enter(window);
 }
 
 bool WholeDesign(const driver::WindowDriver& window) {

@@ -38,7 +38,7 @@ void Calculator::PushButton1_Action() {
   const fw::ControlSet& c = controls_;
   DesignState& s = state_;
 
-  s.DesignStands = false;
+  // Ends the design shown, as any requirement edit does.
   BlankResults(false);
   fw::StaticText& errors = c.Label(field::kErrors);
 

@@ -29,6 +29,20 @@ std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
   return {line.substr(0, blank), line.substr(blank + 1)};
 }
 
+std::optional<std::string> ShownText(const fw::Control* control) {
+  if (const auto* field = dynamic_cast<const fw::TextField*>(control)) return field->Text();
+  if (const auto* label = dynamic_cast<const fw::StaticText*>(control)) return label->Text();
+  if (const auto* popup = dynamic_cast<const fw::PopupMenu*>(control)) {
+    const std::int32_t row = popup->ListIndex();
+    return row < 0 ? std::string() : popup->Rows()[static_cast<std::size_t>(row)];
+  }
+  return std::nullopt;
+}
+
+std::string ShownLine(const fw::Control& control) {
+  return control.Name() + '\t' + Escape(*ShownText(&control)) + '\n';
+}
+
 }  // namespace
 
 WindowDriver::WindowDriver() {
@@ -64,24 +78,6 @@ void WindowDriver::KeyInR1(std::string text) {
 }
 
 void WindowDriver::Advance(std::int64_t milliseconds) { loop_.Advance(milliseconds); }
-
-namespace {
-
-std::optional<std::string> ShownText(const fw::Control* control) {
-  if (const auto* field = dynamic_cast<const fw::TextField*>(control)) return field->Text();
-  if (const auto* label = dynamic_cast<const fw::StaticText*>(control)) return label->Text();
-  if (const auto* popup = dynamic_cast<const fw::PopupMenu*>(control)) {
-    const std::int32_t row = popup->ListIndex();
-    return row < 0 ? std::string() : popup->Rows()[static_cast<std::size_t>(row)];
-  }
-  return std::nullopt;
-}
-
-std::string ShownLine(const fw::Control& control) {
-  return control.Name() + '\t' + Escape(*ShownText(&control)) + '\n';
-}
-
-}  // namespace
 
 std::string WindowDriver::Text(std::string_view name) const {
   if (auto text = ShownText(window_->Find(name))) return *text;
