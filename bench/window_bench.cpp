@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "tests/app/worked_example.h"
-#include "tests/driver/window_driver.h"
+#include "harness/worked_example.h"
+#include "harness/window_driver.h"
 
 namespace {
 

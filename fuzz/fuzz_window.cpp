@@ -21,8 +21,8 @@
 #include "framework/text_field.h"
 #include "fuzz/check.h"
 #include "fuzz/window_actions.h"
-#include "tests/driver/window_driver.h"
-#include "tests/support/check_sentences.h"
+#include "harness/window_driver.h"
+#include "harness/check_sentences.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ std::string Number(int value) {
   return std::string(digits.data(), written.ptr);
 }
 
-// The actions as a tests/replay scenario, one action a line, to reproduce a
+// The actions as a replay scenario (harness/replay.cpp), one action a line, to reproduce a
 // fault by hand.
 std::string ToScenario(const std::vector<fuzz::Action>& actions) {
   std::string out;

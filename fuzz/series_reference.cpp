@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "tests/support/iec_60063.h"
+#include "harness/iec_60063.h"
 
 namespace fuzz {
 

@@ -1,5 +1,5 @@
 // Turns fuzzer bytes into a short sequence of user actions on the calculator
-// window: the actions of the window test driver and of tests/replay.
+// window: the actions of the window test driver and of the replay tool.
 #pragma once
 
 #include <cstdint>

@@ -12,7 +12,7 @@
 #include "app/program.h"
 #include "framework/qt/qt_front_end.h"
 #include "framework/runtime.h"
-#include "tests/qt/qt_driver.h"
+#include "harness/qt_driver.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The replay lines of the window driver; the golden scenarios cover what it
 // shows.
-#include "tests/driver/window_driver.h"
+#include "harness/window_driver.h"
 
 #include <gtest/gtest.h>
 

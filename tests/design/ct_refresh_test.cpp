@@ -7,9 +7,9 @@
 
 #include "framework/text.h"
 #include "framework/text_field.h"
-#include "tests/app/worked_example.h"
-#include "tests/driver/window_driver.h"
-#include "tests/support/iec_60063.h"
+#include "harness/worked_example.h"
+#include "harness/window_driver.h"
+#include "harness/iec_60063.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "design/evalue.h"
-#include "tests/support/iec_60063.h"
+#include "harness/iec_60063.h"
 
 namespace design {
 namespace {

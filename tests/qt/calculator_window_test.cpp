@@ -20,7 +20,7 @@
 #include "framework/qt/qt_front_end.h"
 #include "framework/qt/text_fit.h"
 #include "framework/runtime.h"
-#include "qt/qt_driver.h"
+#include "harness/qt_driver.h"
 
 namespace {
 

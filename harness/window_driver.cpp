@@ -1,4 +1,4 @@
-#include "tests/driver/window_driver.h"
+#include "harness/window_driver.h"
 
 #include <charconv>
 #include <optional>

@@ -2,7 +2,7 @@
 // the defaults elsewhere give Ct 820, Rsc 0.5, R1 1.6, R2 13, "0.4322 volts".
 #pragma once
 
-#include "tests/driver/window_driver.h"
+#include "harness/window_driver.h"
 
 namespace worked {
 

@@ -4,7 +4,7 @@
 #include <iostream>
 #include <string>
 
-#include "tests/driver/window_driver.h"
+#include "harness/window_driver.h"
 
 int main() {
   driver::WindowDriver window;
