@@ -1,0 +1,35 @@
+// The design sheet in words: figures in engineering units, the parts table,
+// the warnings and the whole sheet as plain text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "design/design_sheet.h"
+
+namespace design {
+
+// One row of the parts table; the reference is the schematic's.
+struct SheetPart {
+  std::string reference;  // "Ct", "Rsc", "L", "D", "Co", "R1", "R2"
+  std::string value;      // the value the window shows, e.g. "820 pF"
+  std::string buy;        // what to order, e.g. "0.47 Ω, E24"
+  std::string rating;     // e.g. "≥ 37.6 mW"
+};
+
+// `value` with an SI prefix and 3 significant digits: 0.0376, "W" gives
+// "37.6 mW"; 1.264e-4, "H" gives "126 µH". NaN or infinity gives "—".
+std::string Engineering(double value, std::string_view unit);
+
+std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& figures);
+
+// One sentence for a warning that holds.
+std::string WarningSentence(SheetWarning warning, const SheetInputs& in,
+                            const SheetFigures& figures);
+
+// The whole sheet as plain text, for the clipboard: the parts table, the
+// output voltage, the losses and the warnings.
+std::string SheetPlainText(const SheetInputs& in, const SheetFigures& figures);
+
+}  // namespace design
