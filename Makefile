@@ -1,11 +1,13 @@
 # The two commands of the README: `make run` and `make test`. The others:
 # `make fuzz` (FUZZ_SECONDS per target), `make bench`, `make coverage`,
-# `make bench-startup`, `make screenshot`.
+# `make bench-startup`, `make screenshot`, `make install`, `make uninstall`,
+# `make package`.
 .PHONY: run test test-asan deps build clean fuzz fuzz-build fuzz-ci bench bench-startup coverage \
-        screenshot
+        screenshot install uninstall package
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+PREFIX ?= $(HOME)/.local
 
 deps:
 	@tools/install-deps.sh
@@ -27,6 +29,19 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan
+
+# Under sudo only the copying runs as root: build first, as yourself. The
+# manifest is moved out of the build tree, where packaging rewrites it.
+install:
+	@[ -n "$$SUDO_USER" ] || $(MAKE) build
+	cmake --install build/default --prefix "$(abspath $(PREFIX))"
+	mv build/default/install_manifest.txt build/install_manifest.txt
+
+uninstall:
+	cmake -DMANIFEST=build/install_manifest.txt -P dist/uninstall.cmake
+
+package: build
+	cmake --build --preset default --target package
 
 # The README's pictures, a finished design and the longest messages, drawn
 # without a display.

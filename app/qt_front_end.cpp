@@ -10,6 +10,10 @@ namespace app {
 
 FrontEnd MakeFrontEnd(int&, char**) {
   auto qt = std::make_unique<fw::qt::QtFrontEnd>();
+#ifdef RA34063_APP_ID
+  // The installed launcher's name, set by the build that installs it.
+  fw::qt::QtFrontEnd::NameDesktopEntry(RA34063_APP_ID);
+#endif
   fw::qt::QtFrontEnd* front = qt.get();
   return {std::move(qt), [front](fw::Window& window) { front->Present(window); }};
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          libfontconfig-dev "$@")
+          libfontconfig-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev file "$@")
 
 missing=()
 for p in "${packages[@]}"; do

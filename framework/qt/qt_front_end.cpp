@@ -1,5 +1,6 @@
 #include "framework/qt/qt_front_end.h"
 
+#include "framework/qt/application_icon.h"
 #include "framework/qt/font_warm_up.h"
 #include "framework/qt/startup_style.h"
 
@@ -10,6 +11,8 @@ QtFrontEnd::QtFrontEnd() {
     FontWarmUp fonts;
     app_ = std::make_unique<QApplication>(argc_, argv_);
     QApplication::setStyle(new StartupStyle);
+    const QIcon icon = ApplicationIcon();
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
   }
 }
 
@@ -27,6 +30,10 @@ WindowView* QtFrontEnd::ViewOf(const Window& window) const {
     if (p.window.get() == &window) return p.view.get();
   }
   return nullptr;
+}
+
+void QtFrontEnd::NameDesktopEntry(const char* id) {
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(id));
 }
 
 void QtFrontEnd::Run() {

@@ -23,6 +23,9 @@ class QtFrontEnd : public QtEventLoop {
   void Present(Window& window);
   // The view of `window`, or nullptr.
   WindowView* ViewOf(const Window& window) const;
+  // Names the program's desktop entry (without ".desktop"): Wayland desktops
+  // find the launcher and the icon of the program's windows by it.
+  static void NameDesktopEntry(const char* id);
 
   // The windows are taken down once the loop has ended, so that finalisation
   // finds the framework's windows held by the framework alone.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QIcon>
 #include <QImage>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -59,6 +60,26 @@ TEST(Startup, ShowsTheWindowWithoutProbingImagePluginsAndKeepsQtsMenuBarIcon) {
   });
   EXPECT_EQ(app::RunProcess(front, [&](fw::Window& w) { front.Present(w); }), 0);
   EXPECT_TRUE(checked);
+}
+
+// A title bar takes the icon at 16 px, a task switcher at 48: both are drawn
+// for their size, not scaled from another, and reading them probes no plugin.
+TEST(Startup, TheWindowShowsTheProgramsIconDrawnForTitleBarAndSwitcher) {
+  fw::qt::QtFrontEnd front;
+  QIcon icon;
+  QTimer::singleShot(0, [&] {
+    auto window = fw::RuntimeGetImplicitWindow(app::kMC34063ClassName);
+    if (fw::qt::WindowView* view = window ? front.ViewOf(*window) : nullptr) {
+      icon = view->Frame()->windowIcon();
+    }
+    front.Quit();
+  });
+  ASSERT_EQ(app::RunProcess(front, [&](fw::Window& w) { front.Present(w); }), 0);
+  for (const QSize size : {QSize(16, 16), QSize(48, 48)}) {
+    EXPECT_TRUE(icon.availableSizes().contains(size)) << size.width();
+    EXPECT_EQ(icon.pixmap(size).size(), size);
+  }
+  EXPECT_FALSE(ImagePluginLoaded());
 }
 
 }  // namespace
