@@ -63,8 +63,9 @@ TEST(Startup, ShowsTheWindowWithoutProbingImagePluginsAndKeepsQtsMenuBarIcon) {
 }
 
 // A title bar takes the icon at 16 px, a task switcher at 48: both are drawn
-// for their size, not scaled from another, and reading them probes no plugin.
-TEST(Startup, TheWindowShowsTheProgramsIconDrawnForTitleBarAndSwitcher) {
+// for their size, not scaled from another, are the icon theme's own, and
+// reading them probes no plugin.
+TEST(Startup, TheWindowShowsTheThemesIconDrawnForTitleBarAndSwitcher) {
   fw::qt::QtFrontEnd front;
   QIcon icon;
   QTimer::singleShot(0, [&] {
@@ -75,11 +76,15 @@ TEST(Startup, TheWindowShowsTheProgramsIconDrawnForTitleBarAndSwitcher) {
     front.Quit();
   });
   ASSERT_EQ(app::RunProcess(front, [&](fw::Window& w) { front.Present(w); }), 0);
-  for (const QSize size : {QSize(16, 16), QSize(48, 48)}) {
-    EXPECT_TRUE(icon.availableSizes().contains(size)) << size.width();
-    EXPECT_EQ(icon.pixmap(size).size(), size);
-  }
   EXPECT_FALSE(ImagePluginLoaded());
+  for (const int size : {16, 48}) {
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+    const QImage theirs(QStringLiteral(RA34063_ICON_DIR "/%1.png").arg(size));
+    ASSERT_FALSE(theirs.isNull()) << size;
+    EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+              theirs.convertToFormat(QImage::Format_ARGB32))
+        << size;
+  }
 }
 
 }  // namespace
