@@ -7,34 +7,30 @@
 #include <string>
 
 namespace fw::qt {
-namespace {
 
-// The bitmap at PATH/SIZE.argb32, or a null image when the name, the storage or
-// the length is not that of a SIZE by SIZE bitmap.
-QImage Bitmap(const QString& path) {
-  const QString name = path.section(QLatin1Char('/'), -1);
-  if (!name.endsWith(QLatin1String(".argb32"))) return {};
-  const std::string base = name.section(QLatin1Char('.'), 0, 0).toStdString();
+QImage IconBitmap(const QString& name, const uchar* pixels, qint64 length) {
+  const QString suffix = QStringLiteral(".argb32");
+  if (!name.endsWith(suffix)) return {};
+  const std::string base = name.chopped(suffix.size()).toStdString();
   int size = 0;
   const char* end = base.data() + base.size();
-  if (std::from_chars(base.data(), end, size).ptr != end || size <= 0 || size > 1024) return {};
-  const QResource resource(path);
-  const qint64 bytes_per_line = qint64{size} * 4;
-  if (resource.compressionAlgorithm() != QResource::NoCompression ||
-      resource.size() != bytes_per_line * size) {
+  if (base.empty() || std::from_chars(base.data(), end, size).ptr != end || size <= 0 ||
+      size > 1024) {
     return {};
   }
-  return QImage(resource.data(), size, size, bytes_per_line, QImage::Format_ARGB32_Premultiplied);
+  const qint64 bytes_per_line = qint64{size} * 4;
+  if (pixels == nullptr || length != bytes_per_line * size) return {};
+  return QImage(pixels, size, size, bytes_per_line, QImage::Format_ARGB32_Premultiplied);
 }
-
-}  // namespace
 
 QIcon ApplicationIcon() {
   QIcon icon;
   // No name filter: matching one would build a regular expression.
   QDirIterator files(QString::fromLatin1(kApplicationIconFolder), QDir::Files);
   while (files.hasNext()) {
-    const QImage image = Bitmap(files.next());
+    const QResource resource(files.next());
+    if (resource.compressionAlgorithm() != QResource::NoCompression) continue;
+    const QImage image = IconBitmap(files.fileName(), resource.data(), resource.size());
     if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
   }
   return icon;
