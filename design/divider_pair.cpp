@@ -23,8 +23,8 @@ class PairSearch {
     if (!(ratio > 0.0 && std::isfinite(ratio) && impedance_ > 0.0 && std::isfinite(impedance_))) {
       return {kNaN, kNaN, kNaN};
     }
-    // R1 || R2 lies below the smaller of the two and at least half the
-    // larger's share, so the smaller lies in (impedance / 2, 4 impedance].
+    // R1 || R2 lies below the smaller resistor and at or above half of it,
+    // so the smaller lies in (impedance / 2, 4 impedance].
     const double low = impedance_ / 2.0;
     const double high = 4.0 * impedance_;
     for (double smaller = values_.AtOrAbove(low); smaller <= high;

@@ -162,6 +162,11 @@ TEST(SheetSeries, ATieGoesToTheImpedanceNearerTheOneAsked) {
   p = ClosestPair(2.5, 1.25, 1500, 24);
   EXPECT_EQ(p.r1, 3000.0);
   EXPECT_EQ(p.r2, 3000.0);
+  // 0.3 / 0.1 and 0.33 / 0.11 are both 3, but not quite in doubles: within a
+  // nanovolt per volt they tie, and 0.1 || 0.3 lies nearer 50 mOhm.
+  p = ClosestPair(5.0, 1.25, 0.05, 24);
+  EXPECT_EQ(p.r1, 0.1);
+  EXPECT_EQ(p.r2, 0.3);
 }
 
 TEST(SheetSeries, NoPairWithoutAStepUpOrAnImpedance) {
