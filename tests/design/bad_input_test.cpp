@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "harness/check_sentences.h"
-#include "harness/window_driver.h"
 #include "harness/worked_example.h"
+#include "harness/window_driver.h"
+#include "harness/check_sentences.h"
 
 namespace {
 

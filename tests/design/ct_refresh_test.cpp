@@ -7,9 +7,9 @@
 
 #include "framework/text.h"
 #include "framework/text_field.h"
-#include "harness/iec_60063.h"
-#include "harness/window_driver.h"
 #include "harness/worked_example.h"
+#include "harness/window_driver.h"
+#include "harness/iec_60063.h"
 
 namespace {
 
