@@ -202,4 +202,24 @@ double Evalue(double value, std::int32_t series, std::int32_t mode) {
   return SearchDecade(m, shape->base, series, mode) * scale;
 }
 
+std::span<const double> DecadeMembers(std::int32_t series) {
+  static const std::map<std::int32_t, std::vector<double>> decades = [] {
+    std::map<std::int32_t, std::vector<double>> all;
+    for (std::int32_t code : {6, 12, 24, 48, 96, 192, 125}) {
+      const double top = 10.0 * ShapeOf(code)->base;
+      std::vector<double>& members = all[code];
+      // The last pass reaches the next decade; the 1-2-5 code's later passes
+      // are running values, no members.
+      for (double value : DecadeOf(code).members) {
+        if (value >= top || (!members.empty() && value <= members.back())) break;
+        members.push_back(value);
+      }
+    }
+    return all;
+  }();
+  const auto found = decades.find(series);
+  if (found == decades.end()) return {};
+  return found->second;
+}
+
 }  // namespace design

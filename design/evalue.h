@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace design {
 
@@ -20,5 +21,11 @@ inline constexpr double kNegativeValue = -2.0;
 // code gives -1. A negative value gives -2. Zero (either sign), infinities and
 // NaN come back unchanged.
 double Evalue(double value, std::int32_t series, std::int32_t mode);
+
+// One decade of a series as whole numbers, ascending, from its base up to
+// below ten times the base: 10 to 82 for E12, 100 to 976 for E96, 100, 200
+// and 500 for the 1-2-5 sequence. Empty for a code Evalue does not know.
+// Scaled by powers of ten they give every member.
+std::span<const double> DecadeMembers(std::int32_t series);
 
 }  // namespace design

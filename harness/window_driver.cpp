@@ -1,11 +1,14 @@
 #include "harness/window_driver.h"
 
+#include <array>
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
 #include "app/program.h"
+#include "design/design_sheet.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/push_button.h"
@@ -41,6 +44,13 @@ std::optional<std::string> ShownText(const fw::Control* control) {
 
 std::string ShownLine(const fw::Control& control) {
   return control.Name() + '\t' + Escape(*ShownText(&control)) + '\n';
+}
+
+// As printf's "%.6g" writes it.
+std::string SixDigits(double value) {
+  std::array<char, 32> buffer{};
+  const int length = std::snprintf(buffer.data(), buffer.size(), "%.6g", value);
+  return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
 }  // namespace
@@ -84,6 +94,16 @@ std::string WindowDriver::Text(std::string_view name) const {
   throw std::invalid_argument("no text control named " + std::string(name));
 }
 
+std::string WindowDriver::Sheet() const {
+  const auto inputs = design::SheetInputsOf(window_->State(), *window_);
+  if (!inputs) return "none\n";
+  std::string out;
+  for (const auto& [key, value] : design::SheetKeyValues(design::ComputeSheet(*inputs))) {
+    out += std::string(key) + '\t' + SixDigits(value) + '\n';
+  }
+  return out;
+}
+
 std::string WindowDriver::Dump() const {
   std::string out;
   for (const fw::Control* control : window_->Controls()) {
@@ -122,6 +142,10 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
       names = more;
     }
     shown += lines;
+    return true;
+  }
+  if (verb == "sheet" && rest.empty()) {
+    shown += Sheet();
     return true;
   }
   if (verb == "go" && rest.empty()) {

@@ -41,11 +41,14 @@ class WindowDriver {
   // line each, with the text escaped; then the menus and their items, one
   // "NAME\tTEXT" line each, with "\tSHORTCUT" where it has one.
   std::string Dump() const;
+  // The design sheet's figures, one "KEY\tVALUE" line each with the value as
+  // "%.6g" writes it, or the line "none" while no design stands.
+  std::string Sheet() const;
 
   // Runs one replay line, appending what it shows to `shown`; false for a
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
-  // with '#' are shown as they stand.
+  // with '#' are shown as they stand; "sheet" shows the design sheet.
   bool Apply(std::string_view line, std::string& shown);
 
  private:

@@ -1,0 +1,69 @@
+// What the design sheet reads from the window: the design state, and the
+// fields by name.
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "design/design_sheet.h"
+#include "design/field_names.h"
+#include "framework/static_text.h"
+#include "framework/text.h"
+#include "framework/text_field.h"
+
+namespace design {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The number a field shows; NaN for an empty field or one without digits,
+// which shows no part.
+double Shown(const fw::ControlSet& controls, std::string_view name) {
+  const fw::Control* control = controls.Find(name);
+  std::string_view text;
+  if (const auto* field = dynamic_cast<const fw::TextField*>(control)) {
+    text = field->Text();
+  } else {
+    text = controls.Label(name).Text();  // raises for a name with no control
+  }
+  if (std::none_of(text.begin(), text.end(), IsDigit)) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+  return fw::Val(text);
+}
+
+}  // namespace
+
+std::optional<SheetInputs> SheetInputsOf(const DesignState& s, const fw::ControlSet& c) {
+  if (!s.DesignStands) return std::nullopt;
+  return SheetInputs{
+      .vin = s.Vin,
+      .vout = s.Vout,
+      .iout = s.Iout,
+      .vrip = s.Vrip,
+      .vf = Shown(c, field::kVf),
+      .vsat = Shown(c, field::kVsat),
+      .freq_asked = Shown(c, field::kFreq),
+      .vref = s.Vref,
+      .vref_acc = s.VrefAcc,
+      .ton = s.Ton,
+      .ipk = s.Ipk,
+      .r1r2_imp = s.R1R2Imp,
+      .sw_freq_max = s.SwFreqMax,
+      .isw_max = s.IswMAX,
+      .tolerance = s.Per,
+      .tempco_ppm = Shown(c, field::kTempco),
+      .temp_min = Shown(c, field::kTempMin),
+      .temp_max = Shown(c, field::kTempMax),
+      .resistor_series = s.ESeriesForR,
+      .capacitor_series = s.ESeriesForC,
+      // The window shows pF, ohm, µH, µF and kOhm.
+      .ct = Shown(c, field::kCt) / 1e12,
+      .rsc = Shown(c, field::kRsc),
+      .l = Shown(c, field::kL) / 1e6,
+      .co = Shown(c, field::kCo) / 1e6,
+      .r1 = Shown(c, field::kR1) * 1000.0,
+      .r2 = Shown(c, field::kR2) * 1000.0,
+  };
+}
+
+}  // namespace design

@@ -1,0 +1,17 @@
+// Numbers with SI prefixes, as engineers write part values and ratings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace design {
+
+// A part's value with 3 significant digits and no trailing zeros: "820 pF",
+// "253 µH", "1.6 kΩ". Ohms take no prefix below k: 0.47 gives "0.47 Ω".
+// NaN or infinity gives "—".
+std::string PartValueText(double value, std::string_view unit);
+
+// A fraction as a percentage with 3 significant digits: 0.7804 gives "78.0%".
+std::string PercentText(double fraction);
+
+}  // namespace design
