@@ -6,7 +6,9 @@
 #include <QScrollBar>
 
 #include "framework/qt/qt_text.h"
+#include "framework/qt/text_colour.h"
 #include "framework/qt/text_fit.h"
+#include "framework/qt/value_label.h"
 
 namespace fw::qt {
 namespace {
@@ -41,6 +43,7 @@ StaticTextView::StaticTextView(StaticText& label, QWidget* parent)
       text_(TextIn(Widget())) {
   text_->setObjectName(Widget()->objectName());
   text_->setTextFormat(Qt::PlainText);
+  ServeValueLabels();
   Attach();
 }
 
@@ -59,15 +62,22 @@ QString StaticTextView::Shown(const StaticText& label) {
 void StaticTextView::ApplyLook() {
   ControlView::ApplyLook();
   QLabel* widget = Label();
+  widget->setAccessibleName(Widget()->accessibleName());
   Qt::Alignment horizontal = Qt::AlignLeft;
   if (label_.TextAlign() == 1) horizontal = Qt::AlignHCenter;
   if (label_.TextAlign() == 2) horizontal = Qt::AlignRight;
   widget->setAlignment(horizontal | (label_.Multiline() ? Qt::AlignTop : Qt::AlignVCenter));
   widget->setWordWrap(label_.Multiline());
-  QPalette palette = widget->palette();
   const Color c = label_.TextColor();
-  palette.setColor(QPalette::WindowText, QColor(c.red, c.green, c.blue));
-  widget->setPalette(palette);
+  if (c == Color{}) {
+    // Black is the normal text colour: the platform's, dark or light.
+    widget->setPalette(QPalette());
+  } else {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText,
+                     ReadableOn(QColor(c.red, c.green, c.blue), BackgroundBehind(*widget)));
+    widget->setPalette(palette);
+  }
   Fit();
 }
 

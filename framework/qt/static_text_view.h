@@ -1,5 +1,6 @@
 // StaticText as a QLabel: plain text, a carriage return starting a new line
-// when the label is multi-line, its colour, alignment and size. A single line
+// when the label is multi-line, its colour (black as the palette's text, any
+// other made to read on the background), alignment and size. A single line
 // too long for the label widens it into free space; a multi-line label too
 // short for its text scrolls.
 #pragma once

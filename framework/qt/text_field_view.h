@@ -15,8 +15,7 @@ namespace fw::qt {
 
 class TextFieldView : public QObject, public ControlView {
  public:
-  // `accessible_name` is the text of the field's label.
-  TextFieldView(TextField& field, QWidget* parent, const QString& accessible_name);
+  TextFieldView(TextField& field, QWidget* parent);
 
   QLineEdit* LineEdit() const { return static_cast<QLineEdit*>(Widget()); }
 
