@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -88,6 +89,22 @@ TEST(CalculatorWindow, FixedFrameTitleMenusAndTabOrder) {
     EXPECT_EQ(order.join(' '),
               "VoutEF FreqEF IoutEF VripEF PushButton1 VfEF R1R2impEF R1EF VsatEF CtST VrefEF "
               "DeviceLimitsPU PerPU TmpMinEF TmpMaxEF CPerPU RTempcoEF VinEF");
+    Quit(frame);
+  });
+}
+
+TEST(CalculatorWindow, HelpAboutShowsTheNameVersionLicenceAndTheQtItRunsOn) {
+  RunProgram([](QMainWindow* frame) {
+    QTest::keyClick(frame->windowHandle(), Qt::Key_H, Qt::AltModifier);
+    QTest::keyClick(frame->windowHandle(), Qt::Key_A);
+    auto* box = frame->findChild<QMessageBox*>("AboutBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->windowTitle(), "About RA34063 Rovu Ze");
+    EXPECT_EQ(box->text(),
+              QStringLiteral("RA34063 Rovu Ze\nVersion %1\nLicence: MIT\nRuns on Qt %2")
+                  .arg(RA_VERSION, qVersion()));
+    box->accept();
     Quit(frame);
   });
 }
