@@ -62,7 +62,7 @@ QString StaticTextView::Shown(const StaticText& label) {
 void StaticTextView::ApplyLook() {
   ControlView::ApplyLook();
   QLabel* widget = Label();
-  widget->setAccessibleName(Widget()->accessibleName());
+  if (widget != Widget()) widget->setAccessibleName(Widget()->accessibleName());
   Qt::Alignment horizontal = Qt::AlignLeft;
   if (label_.TextAlign() == 1) horizontal = Qt::AlignHCenter;
   if (label_.TextAlign() == 2) horizontal = Qt::AlignRight;
@@ -71,7 +71,7 @@ void StaticTextView::ApplyLook() {
   const Color c = label_.TextColor();
   if (c == Color{}) {
     // Black is the normal text colour: the platform's, dark or light.
-    widget->setPalette(QPalette());
+    if (widget->testAttribute(Qt::WA_SetPalette)) widget->setPalette(QPalette());
   } else {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText,
