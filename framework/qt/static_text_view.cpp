@@ -68,21 +68,32 @@ void StaticTextView::ApplyLook() {
   if (label_.TextAlign() == 2) horizontal = Qt::AlignRight;
   widget->setAlignment(horizontal | (label_.Multiline() ? Qt::AlignTop : Qt::AlignVCenter));
   widget->setWordWrap(label_.Multiline());
+  ApplyColour();
+  Fit();
+}
+
+void StaticTextView::ApplyColour() {
+  QLabel* widget = Label();
   const Color c = label_.TextColor();
   if (c == Color{}) {
     // Black is the normal text colour: the platform's, dark or light.
     if (widget->testAttribute(Qt::WA_SetPalette)) widget->setPalette(QPalette());
-  } else {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText,
-                     ReadableOn(QColor(c.red, c.green, c.blue), BackgroundBehind(*widget)));
-    widget->setPalette(palette);
+    return;
   }
-  Fit();
+  // Worked out once there is text to show: the arithmetic brings in pages of
+  // the maths library, about 0.2 MiB, at the start of a program whose one
+  // coloured label, the message area, starts empty.
+  if (label_.Text().empty()) return;
+  const QColor readable = ReadableOn(QColor(c.red, c.green, c.blue), BackgroundBehind(*widget));
+  QPalette palette = widget->palette();
+  if (palette.color(QPalette::WindowText) == readable) return;
+  palette.setColor(QPalette::WindowText, readable);
+  widget->setPalette(palette);
 }
 
 void StaticTextView::Update(Aspect aspect) {
   if (aspect != Aspect::Text) return;
+  ApplyColour();
   Label()->setText(Shown(label_));
   // A new text is read from its first line.
   if (auto* area = qobject_cast<QScrollArea*>(Widget())) area->verticalScrollBar()->setValue(0);

@@ -31,6 +31,7 @@ class StaticTextView : public ControlView {
   void Update(Aspect aspect) override;
 
  private:
+  void ApplyColour();
   void Fit();
 
   StaticText& label_;
