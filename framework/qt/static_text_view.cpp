@@ -1,5 +1,6 @@
 #include "framework/qt/static_text_view.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPalette>
 #include <QScrollArea>
@@ -80,6 +81,7 @@ void StaticTextView::ApplyColour() {
     if (widget->testAttribute(Qt::WA_SetPalette)) widget->setPalette(QPalette());
     return;
   }
+  widget->installEventFilter(this);  // for a new palette of the desktop
   // Worked out once there is text to show: the arithmetic brings in pages of
   // the maths library, about 0.2 MiB, at the start of a program whose one
   // coloured label, the message area, starts empty.
@@ -89,6 +91,11 @@ void StaticTextView::ApplyColour() {
   if (palette.color(QPalette::WindowText) == readable) return;
   palette.setColor(QPalette::WindowText, readable);
   widget->setPalette(palette);
+}
+
+bool StaticTextView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Label() && event->type() == QEvent::PaletteChange) ApplyColour();
+  return false;
 }
 
 void StaticTextView::Update(Aspect aspect) {

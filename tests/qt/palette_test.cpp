@@ -81,11 +81,13 @@ QStringList Unreadable(QMainWindow* frame) {
   return unreadable;
 }
 
-TEST(Palette, EveryTextReadsOnALightAndOnADarkPaletteTheMessagesToo) {
+TEST(Palette, EveryTextReadsOnALightAndOnADarkPaletteTheMessagesTooAlsoAfterASwitch) {
   const QPalette original = QApplication::palette();
-  for (const QPalette& palette : {QApplication::style()->standardPalette(), DarkPalette()}) {
-    QApplication::setPalette(palette);
-    qt_driver::RunProgram([](QMainWindow* frame) {
+  const QPalette light = QApplication::style()->standardPalette();
+  const QPalette dark = DarkPalette();
+  for (const auto& [start, then] : {std::pair{light, dark}, std::pair{dark, light}}) {
+    QApplication::setPalette(start);
+    qt_driver::RunProgram([then = then](QMainWindow* frame) {
       qt_driver::EnterWorkedExample(frame);
       QTest::keyClick(Find<QLineEdit>(frame, "VfEF"), Qt::Key_Return);
       EXPECT_EQ(Unreadable(frame).join(", ").toStdString(), "") << "with a design";
@@ -93,6 +95,11 @@ TEST(Palette, EveryTextReadsOnALightAndOnADarkPaletteTheMessagesToo) {
       QTest::keyClick(Find<QLineEdit>(frame, "VoutEF"), Qt::Key_Return);
       EXPECT_NE(qt_driver::TextOf(frame, "ErrorOut"), "");
       EXPECT_EQ(Unreadable(frame).join(", ").toStdString(), "") << "with messages";
+      QApplication::setPalette(then);  // the desktop's theme changes
+      EXPECT_TRUE(QTest::qWaitFor([&] {
+        return frame->palette().color(QPalette::Window) == then.color(QPalette::Window);
+      }));
+      EXPECT_EQ(Unreadable(frame).join(", ").toStdString(), "") << "after the switch";
       qt_driver::Quit(frame);
     });
   }
