@@ -77,6 +77,7 @@ fw::PropertyList StoredProperties(const ControlRow& row) {
   }
   Add(list, row.content);
   if (!row.help.empty()) list.push_back({"HelpTag", std::string(row.help)});
+  if (!row.spoken.empty()) list.push_back({"AccessibleName", std::string(row.spoken)});
   return list;
 }
 

@@ -1,6 +1,6 @@
 // The calculator window's 70 controls as one table: name, kind, place, tab
-// order, stored content and look, help text and event bindings, in creation
-// order.
+// order, stored content and look, help text, accessible name and event
+// bindings, in creation order.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +33,7 @@ struct ControlRow {
   fw::PropertyList content;                // stored content and look
   float text_size;                         // set in code; 0 keeps the default
   std::string_view help;
+  std::string_view spoken;  // the accessible name; empty for none
   std::vector<HandlerBinding> events;
 };
 

@@ -39,7 +39,10 @@ const fw::ClassRecord& MenuBar1::Class() {
   return fw::DeclareClass("MenuBar1.MenuBar1", [] {
     return fw::ClassRecord{{},
                            "MenuBar",
-                           {{"Constructor", "(  )"}, {"Untitled0", "(  )"}, {"Untitled1", "(  )"}},
+                           {{"Constructor", "(  )"},
+                            {"Untitled0", "(  )"},
+                            {"Untitled1", "(  )"},
+                            {"Untitled2", "(  )"}},
                            {},
                            [] { return std::make_shared<MenuBar1>(); }};
   });
@@ -63,6 +66,7 @@ void MenuBar1::ReleaseInstance() { ImplicitInstance().reset(); }
 void MenuBar1::Constructor() {
   Untitled0();
   Untitled1();
+  Untitled2();
 }
 
 void MenuBar1::Untitled0() {
@@ -81,6 +85,13 @@ void MenuBar1::Untitled1() {
   AppendTo(*this, "EditMenu", Item("EditClear", "&Delete"));
   AppendTo(*this, "EditMenu", Item("UntitledMenu0", "-"));
   AppendTo(*this, "EditMenu", Item("EditSelectAll", "Select &All", "Cmd+A"));
+}
+
+void MenuBar1::Untitled2() {
+  Append(Item("HelpMenu", "&Help"));
+  AppendTo(*this, "HelpMenu",
+           MakeItem(std::make_shared<fw::AboutMenuItem>("RA34063 Rovu Ze", RA_VERSION, "MIT"),
+                    "HelpAbout", "&About", nullptr));
 }
 
 }  // namespace app

@@ -1,4 +1,5 @@
-// The program's one menu bar: File with Quit, Edit with the text commands.
+// The program's one menu bar: File with Quit, Edit with the text commands,
+// Help with About.
 // One instance, made on first access and shared by the application object
 // and the window.
 #pragma once
@@ -23,6 +24,7 @@ class MenuBar1 : public fw::MenuBar {
   void Constructor();
   void Untitled0();  // the File menu
   void Untitled1();  // the Edit menu
+  void Untitled2();  // the Help menu
 };
 
 }  // namespace app

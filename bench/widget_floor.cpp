@@ -1,6 +1,6 @@
 // The floor under the calculator's start-up: the least window made of the
 // widget kinds the calculator shows, one of each, started the same way (style
-// and font warm-up) and with a menu bar of the same two menus. No window built
+// and font warm-up) and with a menu bar of the same three menus. No window built
 // of these widgets starts with less, so its figures bound what the calculator
 // can reach.
 #include <QApplication>
@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
   window.setCentralWidget(content);
   window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("&Quit"));
   window.menuBar()->addMenu(QStringLiteral("&Edit"))->addAction(QStringLiteral("&Undo"));
+  window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
   (new QLabel(QStringLiteral("Vin"), content))->setGeometry(10, 10, 40, 20);
   (new QLineEdit(QStringLiteral("5"), content))->setGeometry(60, 10, 80, 22);
   (new QPushButton(QStringLiteral("Go"), content))->setGeometry(10, 40, 80, 26);

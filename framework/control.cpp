@@ -65,6 +65,8 @@ bool Control::ApplyCommonProperty(const Property& p) {
     enabled_ = AsBool(p);
   } else if (n == "HelpTag") {
     help_tag_ = AsText(p);
+  } else if (n == "AccessibleName") {
+    accessible_name_ = AsText(p);
   } else {
     return false;
   }

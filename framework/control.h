@@ -49,6 +49,8 @@ class Control : public EventSource {
   bool Visible() const { return visible_; }
   bool Enabled() const { return enabled_; }
   const std::string& HelpTag() const { return help_tag_; }
+  // What a screen reader calls the control; empty leaves it to the platform.
+  const std::string& AccessibleName() const { return accessible_name_; }
   float TextSize() const { return text_size_; }
   void SetTextSize(float size);
   std::int32_t TextUnit() const { return text_unit_; }
@@ -82,6 +84,7 @@ class Control : public EventSource {
   bool visible_ = true;
   bool enabled_ = true;
   std::string help_tag_;
+  std::string accessible_name_;
   float text_size_ = 0.0f;  // 0: the platform's default size
   std::int32_t text_unit_ = 0;
   ControlObserver* observer_ = nullptr;

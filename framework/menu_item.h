@@ -56,6 +56,24 @@ class QuitMenuItem : public MenuItem {
   void Action() override;
 };
 
+// The framework's About: the presentation shows the program's name, version
+// and licence, with what it runs on.
+class AboutMenuItem : public MenuItem {
+ public:
+  AboutMenuItem(std::string program, std::string version, std::string licence)
+      : program_(std::move(program)), version_(std::move(version)), licence_(std::move(licence)) {}
+  std::string_view ClassName() const override { return "AboutMenuItem"; }
+
+  const std::string& Program() const { return program_; }
+  const std::string& Version() const { return version_; }
+  const std::string& Licence() const { return licence_; }
+
+ private:
+  std::string program_;
+  std::string version_;
+  std::string licence_;
+};
+
 class MenuBar : public MenuItem {
  public:
   std::string_view ClassName() const override { return "MenuBar"; }

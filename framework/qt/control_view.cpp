@@ -31,6 +31,8 @@ void ControlView::ApplyLook() {
   const Rect& r = control_.Bounds();
   widget_->setGeometry(r.left, r.top, r.width, r.height);
   widget_->setToolTip(ToQString(control_.HelpTag()));
+  const QString name = ToQString(control_.AccessibleName());
+  if (name != widget_->accessibleName()) widget_->setAccessibleName(name);
   widget_->setEnabled(control_.Enabled());
   widget_->setVisible(control_.Visible());
   if (control_.TextSize() > 0.0f) {

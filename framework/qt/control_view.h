@@ -32,7 +32,8 @@ class ControlView : public ControlObserver {
   ControlView(Control& control, QWidget* widget);
   void Attach();
 
-  // Place, help text, visibility, enabled state and text size.
+  // Place, help text, accessible name, visibility, enabled state and text
+  // size.
   virtual void ApplyLook();
   virtual void Update(Aspect aspect) = 0;
 

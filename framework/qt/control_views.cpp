@@ -6,7 +6,6 @@
 #include "framework/qt/line_view.h"
 #include "framework/qt/popup_menu_view.h"
 #include "framework/qt/push_button_view.h"
-#include "framework/qt/qt_text.h"
 #include "framework/qt/static_text_view.h"
 #include "framework/qt/text_field_view.h"
 #include "framework/static_text.h"
@@ -14,7 +13,7 @@
 
 namespace fw::qt {
 
-std::string LabelTextFor(const ControlSet& controls, const Control& field) {
+const StaticText* LabelFor(const ControlSet& controls, const Control& field) {
   const Rect& f = field.Bounds();
   const StaticText* best = nullptr;
   for (const Control* c : controls.Controls()) {
@@ -28,15 +27,14 @@ std::string LabelTextFor(const ControlSet& controls, const Control& field) {
       best = label;
     }
   }
-  return best == nullptr ? std::string() : best->Text();
+  return best;
 }
 
 std::vector<std::unique_ptr<ControlView>> MakeViews(const ControlSet& controls, QWidget* parent) {
   std::vector<std::unique_ptr<ControlView>> views;
   for (Control* c : controls.Controls()) {
     if (auto* field = dynamic_cast<TextField*>(c)) {
-      views.push_back(std::make_unique<TextFieldView>(
-          *field, parent, ToQString(LabelTextFor(controls, *field)).trimmed()));
+      views.push_back(std::make_unique<TextFieldView>(*field, parent));
     } else if (auto* label = dynamic_cast<StaticText*>(c)) {
       views.push_back(std::make_unique<StaticTextView>(*label, parent));
     } else if (auto* button = dynamic_cast<PushButton*>(c)) {
@@ -45,6 +43,17 @@ std::vector<std::unique_ptr<ControlView>> MakeViews(const ControlSet& controls, 
       views.push_back(std::make_unique<PopupMenuView>(*popup, parent));
     } else if (auto* line = dynamic_cast<Line*>(c)) {
       views.push_back(std::make_unique<LineView>(*line, parent));
+    }
+  }
+  // Each named control's label is its buddy, so that a screen reader can
+  // tell which label goes with it.
+  for (const auto& view : views) {
+    if (view->Model().AccessibleName().empty()) continue;
+    const StaticText* label = LabelFor(controls, view->Model());
+    for (const auto& other : views) {
+      if (&other->Model() == label) {
+        static_cast<StaticTextView&>(*other).Label()->setBuddy(view->Widget());
+      }
     }
   }
   return views;

@@ -26,7 +26,8 @@ class LineWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    QPen pen(color_);
+    // Black is the normal text colour: the platform's, dark or light.
+    QPen pen(color_ == Qt::black ? palette().color(QPalette::WindowText) : color_);
     pen.setWidth(width_);
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);

@@ -1,43 +1,77 @@
 #include "framework/qt/menu_bar_view.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <functional>
 #include <string>
-#include <utility>
 
+#include "framework/qt/about_box.h"
 #include "framework/qt/qt_event_loop.h"
 #include "framework/qt/qt_text.h"
 
 namespace fw::qt {
 namespace {
 
-using EditCommand = void (*)(QLineEdit&);
-
-// The framework's text-editing items, by their names.
-constexpr std::pair<std::string_view, EditCommand> kEditCommands[] = {
-    {"EditUndo", [](QLineEdit& e) { e.undo(); }},
-    {"EditCut", [](QLineEdit& e) { e.cut(); }},
-    {"EditCopy", [](QLineEdit& e) { e.copy(); }},
-    {"EditPaste", [](QLineEdit& e) { e.paste(); }},
-    // Delete takes the selection only, never the character after the caret.
-    {"EditClear",
-     [](QLineEdit& e) {
-       if (e.hasSelectedText()) e.del();
-     }},
-    {"EditSelectAll", [](QLineEdit& e) { e.selectAll(); }},
+struct EditCommand {
+  std::string_view item;
+  bool (*can)(const QLineEdit&);
+  void (*act)(QLineEdit&);
 };
 
-EditCommand EditCommandFor(std::string_view name) {
-  for (const auto& [item, command] : kEditCommands) {
-    if (item == name) return command;
+bool Writable(const QLineEdit& e) { return !e.isReadOnly(); }
+bool Selected(const QLineEdit& e) { return e.hasSelectedText(); }
+bool ClipboardHasText() { return !QGuiApplication::clipboard()->text().isEmpty(); }
+
+// The framework's text-editing items, by their names.
+constexpr EditCommand kEditCommands[] = {
+    {"EditUndo", [](const QLineEdit& e) { return Writable(e) && e.isUndoAvailable(); },
+     [](QLineEdit& e) { e.undo(); }},
+    {"EditCut", [](const QLineEdit& e) { return Writable(e) && Selected(e); },
+     [](QLineEdit& e) { e.cut(); }},
+    {"EditCopy", Selected, [](QLineEdit& e) { e.copy(); }},
+    {"EditPaste", [](const QLineEdit& e) { return Writable(e) && ClipboardHasText(); },
+     [](QLineEdit& e) { e.paste(); }},
+    // Delete takes the selection only, never the character after the caret.
+    {"EditClear", [](const QLineEdit& e) { return Writable(e) && Selected(e); },
+     [](QLineEdit& e) { e.del(); }},
+    {"EditSelectAll", [](const QLineEdit& e) { return !e.text().isEmpty(); },
+     [](QLineEdit& e) { e.selectAll(); }},
+};
+
+const EditCommand* EditCommandFor(std::string_view name) {
+  for (const EditCommand& command : kEditCommands) {
+    if (command.item == name) return &command;
   }
   return nullptr;
 }
 
-void AddItems(const MenuItem& parent, QMenu* menu, QWidget* window) {
+// The widget of the window that last held the focus, not counting the menu
+// bar, which takes it while the menus are worked from the keyboard: the Edit
+// items act on that field.
+class EditTarget : public QObject {
+ public:
+  EditTarget(QWidget* window, QMenuBar* menus) : QObject(menus), window_(window) {
+    connect(qApp, &QApplication::focusChanged, this, [this, menus](QWidget*, QWidget* now) {
+      if (now != nullptr && now != menus && now->window() == window_) focused_ = now;
+    });
+  }
+
+  QLineEdit* Field() const { return qobject_cast<QLineEdit*>(focused_.data()); }
+
+  bool CanAct(const EditCommand& command) const {
+    const QLineEdit* field = Field();
+    return field != nullptr && command.can(*field);
+  }
+
+ private:
+  QPointer<QWidget> window_;
+  QPointer<QWidget> focused_;
+};
+
+void AddItems(const MenuItem& parent, QMenu* menu, QWidget* window, EditTarget* target) {
   for (const std::shared_ptr<MenuItem>& item : parent.Children()) {
     if (item->IsSeparator()) {
       menu->addSeparator();
@@ -46,16 +80,20 @@ void AddItems(const MenuItem& parent, QMenu* menu, QWidget* window) {
     QAction* action = menu->addAction(ToQString(item->Text()));
     action->setObjectName(ToQString(item->Name()));
     action->setShortcut(ShortcutFor(item->KeyboardShortcut()));
-    const EditCommand edit = EditCommandFor(item->Name());
-    QPointer<QWidget> target(window);
-    QObject::connect(action, &QAction::triggered, action, [item, edit, target] {
-      if (edit != nullptr) {
-        auto* field = target ? qobject_cast<QLineEdit*>(target->focusWidget()) : nullptr;
-        if (field != nullptr) edit(*field);
-        return;
-      }
-      Deliver([&] { item->Action(); });
-    });
+    if (const EditCommand* edit = EditCommandFor(item->Name())) {
+      QObject::connect(action, &QAction::triggered, target, [edit, target] {
+        if (target->CanAct(*edit)) edit->act(*target->Field());
+      });
+      // Each item is enabled while it can act on the field.
+      QObject::connect(menu, &QMenu::aboutToShow, action,
+                       [edit, target, action] { action->setEnabled(target->CanAct(*edit)); });
+    } else if (auto about = std::dynamic_pointer_cast<const AboutMenuItem>(item)) {
+      QObject::connect(action, &QAction::triggered, action,
+                       [about, window] { ShowAboutBox(*about, window); });
+    } else {
+      QObject::connect(action, &QAction::triggered, action,
+                       [item] { Deliver([&] { item->Action(); }); });
+    }
   }
 }
 
@@ -68,10 +106,11 @@ QKeySequence ShortcutFor(std::string_view shortcut) {
 }
 
 void BuildMenuBar(const MenuBar& bar, QMenuBar* menus, QWidget* window) {
+  auto* target = new EditTarget(window, menus);
   for (const std::shared_ptr<MenuItem>& title : bar.Children()) {
     QMenu* menu = menus->addMenu(ToQString(title->Text()));
     menu->setObjectName(ToQString(title->Name()));
-    AddItems(*title, menu, window);
+    AddItems(*title, menu, window, target);
   }
 }
 

@@ -1,6 +1,7 @@
 // A framework menu bar as a QMenuBar: "&" marks become access keys and the
 // shortcut texts ("Cmd+Q") the platform's command key. Quit runs the
-// framework's quit; the Edit items act on the focused line edit.
+// framework's quit, About opens the About box; the Edit items act on the line
+// edit that had the focus before the menu, each enabled while it can.
 #pragma once
 
 #include <QKeySequence>

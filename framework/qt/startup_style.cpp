@@ -1,7 +1,9 @@
 #include "framework/qt/startup_style.h"
 
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
+#include <QStyleOption>
 #include <QWidget>
 
 namespace fw::qt {
@@ -25,6 +27,21 @@ QIcon ExtensionIcon() {
 }
 
 }  // namespace
+
+void StartupStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+  QProxyStyle::drawControl(element, option, painter, widget);
+  const State keyboard_focus = State_HasFocus | State_KeyboardFocusChange;
+  if (element != CE_PushButton || (option->state & keyboard_focus) != keyboard_focus) return;
+  // A ring in the selection colour just inside the button's frame.
+  const QRect ring = option->rect.adjusted(3, 3, -4, -4);
+  painter->save();
+  painter->setRenderHint(QPainter::Antialiasing, false);
+  painter->setBrush(Qt::NoBrush);
+  painter->setPen(QPen(option->palette.color(QPalette::Highlight), 1));
+  painter->drawRect(ring);
+  painter->restore();
+}
 
 QIcon StartupStyle::standardIcon(StandardPixmap pixmap, const QStyleOption* option,
                                  const QWidget* widget) const {

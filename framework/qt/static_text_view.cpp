@@ -1,12 +1,15 @@
 #include "framework/qt/static_text_view.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPalette>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include "framework/qt/qt_text.h"
+#include "framework/qt/text_colour.h"
 #include "framework/qt/text_fit.h"
+#include "framework/qt/value_label.h"
 
 namespace fw::qt {
 namespace {
@@ -41,6 +44,7 @@ StaticTextView::StaticTextView(StaticText& label, QWidget* parent)
       text_(TextIn(Widget())) {
   text_->setObjectName(Widget()->objectName());
   text_->setTextFormat(Qt::PlainText);
+  ServeValueLabels();
   Attach();
 }
 
@@ -59,20 +63,44 @@ QString StaticTextView::Shown(const StaticText& label) {
 void StaticTextView::ApplyLook() {
   ControlView::ApplyLook();
   QLabel* widget = Label();
+  if (widget != Widget()) widget->setAccessibleName(Widget()->accessibleName());
   Qt::Alignment horizontal = Qt::AlignLeft;
   if (label_.TextAlign() == 1) horizontal = Qt::AlignHCenter;
   if (label_.TextAlign() == 2) horizontal = Qt::AlignRight;
   widget->setAlignment(horizontal | (label_.Multiline() ? Qt::AlignTop : Qt::AlignVCenter));
   widget->setWordWrap(label_.Multiline());
-  QPalette palette = widget->palette();
-  const Color c = label_.TextColor();
-  palette.setColor(QPalette::WindowText, QColor(c.red, c.green, c.blue));
-  widget->setPalette(palette);
+  ApplyColour();
   Fit();
+}
+
+void StaticTextView::ApplyColour() {
+  QLabel* widget = Label();
+  const Color c = label_.TextColor();
+  if (c == Color{}) {
+    // Black is the normal text colour: the platform's, dark or light.
+    if (widget->testAttribute(Qt::WA_SetPalette)) widget->setPalette(QPalette());
+    return;
+  }
+  widget->installEventFilter(this);  // for a new palette of the desktop
+  // Worked out once there is text to show: the arithmetic brings in pages of
+  // the maths library, about 0.2 MiB, at the start of a program whose one
+  // coloured label, the message area, starts empty.
+  if (label_.Text().empty()) return;
+  const QColor readable = ReadableOn(QColor(c.red, c.green, c.blue), BackgroundBehind(*widget));
+  QPalette palette = widget->palette();
+  if (palette.color(QPalette::WindowText) == readable) return;
+  palette.setColor(QPalette::WindowText, readable);
+  widget->setPalette(palette);
+}
+
+bool StaticTextView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Label() && event->type() == QEvent::PaletteChange) ApplyColour();
+  return false;
 }
 
 void StaticTextView::Update(Aspect aspect) {
   if (aspect != Aspect::Text) return;
+  ApplyColour();
   Label()->setText(Shown(label_));
   // A new text is read from its first line.
   if (auto* area = qobject_cast<QScrollArea*>(Widget())) area->verticalScrollBar()->setValue(0);

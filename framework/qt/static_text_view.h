@@ -1,17 +1,20 @@
 // StaticText as a QLabel: plain text, a carriage return starting a new line
-// when the label is multi-line, its colour, alignment and size. A single line
+// when the label is multi-line, its colour (black as the palette's text, any
+// other made to read on the background, also when the palette changes),
+// alignment and size. A single line
 // too long for the label widens it into free space; a multi-line label too
 // short for its text scrolls.
 #pragma once
 
 #include <QLabel>
+#include <QObject>
 
 #include "framework/qt/control_view.h"
 #include "framework/static_text.h"
 
 namespace fw::qt {
 
-class StaticTextView : public ControlView {
+class StaticTextView : public QObject, public ControlView {
  public:
   StaticTextView(StaticText& label, QWidget* parent);
 
@@ -26,10 +29,12 @@ class StaticTextView : public ControlView {
   bool InTabOrder() const override { return label_.Multiline(); }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void ApplyLook() override;
   void Update(Aspect aspect) override;
 
  private:
+  void ApplyColour();
   void Fit();
 
   StaticText& label_;

@@ -1,5 +1,7 @@
 #include "framework/qt/text_field_view.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 
@@ -10,10 +12,9 @@
 
 namespace fw::qt {
 
-TextFieldView::TextFieldView(TextField& field, QWidget* parent, const QString& accessible_name)
+TextFieldView::TextFieldView(TextField& field, QWidget* parent)
     : ControlView(field, new QLineEdit(parent)), field_(field) {
   QLineEdit* edit = LineEdit();
-  edit->setAccessibleName(accessible_name);
   edit->installEventFilter(this);
   QObject::connect(edit, &QLineEdit::textEdited, this,
                    [this](const QString& text) { OnUserEdit(text); });
@@ -34,7 +35,17 @@ void TextFieldView::OnCaretMoved(int position) {
 }
 
 bool TextFieldView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != Widget() || event->type() != QEvent::KeyPress) return false;
+  if (watched != Widget()) return false;
+  if (event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason) {
+    // The menu bar takes the focus when a menu is opened from the keyboard.
+    // The line edit drops its selection for that reason alone, and the Edit
+    // items need it: it loses the focus as to an open menu instead.
+    QFocusEvent to_menu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QCoreApplication::sendEvent(watched, &to_menu);
+    return true;
+  }
+  if (event->type() != QEvent::KeyPress) return false;
   const auto key = KeyText(static_cast<const QKeyEvent&>(*event));
   if (!key) return false;
   bool swallowed = false;

@@ -1,7 +1,8 @@
 // TextField as a QLineEdit. A write from code updates the line edit without
 // coming back as an edit; the user's edits (typing, paste, cut, delete, undo)
 // go to TextField::UserEdit with the caret, and each key goes to KeyDown
-// before the line edit sees it. A text too long for the field widens it into
+// before the line edit sees it. Opening a menu from the keyboard keeps the
+// selection for the Edit items. A text too long for the field widens it into
 // free space, so that it shows whole.
 #pragma once
 
@@ -15,8 +16,7 @@ namespace fw::qt {
 
 class TextFieldView : public QObject, public ControlView {
  public:
-  // `accessible_name` is the text of the field's label.
-  TextFieldView(TextField& field, QWidget* parent, const QString& accessible_name);
+  TextFieldView(TextField& field, QWidget* parent);
 
   QLineEdit* LineEdit() const { return static_cast<QLineEdit*>(Widget()); }
 

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "framework/qt/startup_style.h"
+
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   testing::InitGoogleTest(&argc, argv);
@@ -11,5 +13,6 @@ int main(int argc, char** argv) {
   char name[] = "qt_tests";
   char* qt_argv[] = {name, nullptr};
   QApplication app(qt_argc, qt_argv);
+  QApplication::setStyle(new fw::qt::StartupStyle);  // the program's own
   return RUN_ALL_TESTS();
 }

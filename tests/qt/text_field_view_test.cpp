@@ -26,7 +26,7 @@ class TextFieldViewTest : public testing::Test {
                                      field_.CurrentChangeOrigin() == fw::ChangeOrigin::User;
                                  changes_.push_back(field_.Text() + (user ? "/U" : "/C"));
                                })));
-    view_ = std::make_unique<fw::qt::TextFieldView>(field_, &window_, "Ct ");
+    view_ = std::make_unique<fw::qt::TextFieldView>(field_, &window_);
     window_.show();
     edit()->setFocus();
   }
@@ -71,7 +71,7 @@ TEST_F(TextFieldViewTest, AHandlerRewritingTheTypedTextIsShownAndEndsAtTheSameTe
   fw::TextField snapping;
   snapping.InstallEventHandler("TextChange",
                                Delegate(Delegate::Plain([&] { snapping.SetText("820"); })));
-  fw::qt::TextFieldView view(snapping, &window_, "Ct ");
+  fw::qt::TextFieldView view(snapping, &window_);
   view.LineEdit()->setFocus();
   QTest::keyClick(view.LineEdit(), '4');
   EXPECT_EQ(view.LineEdit()->text(), "820");
