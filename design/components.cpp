@@ -19,9 +19,10 @@ void Calculator::CtST_TextChange() {
   if (!s.DesignStands) return;
   fw::TextField& ct_field = c.Field(field::kCt);
 
-  s.Ct = fw::Val(ct_field.Text()) / 1e12;
+  const double ct_pf = TypedPart(ct_field.Text());
+  s.Ct = ct_pf / 1e12;
   // A typed Ct re-derives the on-time, so L and Co follow it.
-  if (fw::Val(ct_field.Text()) != 0.0) s.Ton = s.Ct / 4e-05;
+  if (ct_pf != 0.0) s.Ton = s.Ct / 4e-05;
   s.R1R2Imp = fw::Val(c.Field(field::kR1R2Imp).Text());
 
   const double rsc = 0.3 / s.Ipk;
@@ -37,10 +38,15 @@ void Calculator::CtST_TextChange() {
   const double r2_unrounded = (r1 * (s.Vout - s.Vref)) / s.Vref;  // ohm
 
   c.Label(field::kRsc).SetText(PartText(rsc));
+  // L and Co need a Ct; the other parts do not.
   std::string inductor;
-  if (s.Ipk > 0.0 && inductance > 0.0) inductor = fw::Format(inductance * 1e6, "####.0");
+  std::string capacitor;
+  if (ct_pf > 0.0) {
+    if (s.Ipk > 0.0 && IsPart(inductance * 1e6)) inductor = fw::Format(inductance * 1e6, "####.0");
+    capacitor = PartText(Evalue(co * 1e6, s.ESeriesForC, kNearestSqrt));
+  }
   c.Label(field::kL).SetText(inductor);
-  c.Label(field::kCo).SetText(PartText(Evalue(co * 1e6, s.ESeriesForC, kNearestSqrt)));
+  c.Label(field::kCo).SetText(capacitor);
   fw::TextField& r1_field = c.Field(field::kR1);
   if (fw::Val(r1_field.Text()) != r1 / 1000.0) r1_field.SetText(PartText(r1 / 1000.0));
   c.Label(field::kR2).SetText(PartText(Evalue(r2_unrounded / 1000.0, s.ESeriesForR, kNearestSqrt)));

@@ -1,11 +1,13 @@
-// The "Go" press: checks the requirements against the chip's limits, computes
-// the switch timing and hands a rounded Ct to the Ct field, whose change event
-// computes every other component.
+// The "Go" press: checks the requirement fields, then the requirements against
+// the chip's limits, computes the switch timing and hands a rounded Ct to the
+// Ct field, whose change event computes every other component.
 #include <string>
 
 #include "design/calculator.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
+#include "design/part_text.h"
+#include "design/requirement_check.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -41,6 +43,10 @@ void Calculator::PushButton1_Action() {
   // Ends the design shown, as any requirement edit does.
   BlankResults(false);
   fw::StaticText& errors = c.Label(field::kErrors);
+  // Fields that are no usable numbers, or no step-up converter, give no
+  // limit sentence and no design.
+  errors.SetText(RequirementSentences(c));
+  if (!errors.Text().empty()) return;
 
   s.Vin = fw::Val(c.Field(field::kVin).Text());
   if (s.Vin < s.VinMin) {
@@ -79,7 +85,7 @@ void Calculator::PushButton1_Action() {
   if (errors.Text().empty() && s.Ton > 0.0) {
     s.Ct = 4.0e-5 * s.Ton;
     const double rounded_pf = Evalue(s.Ct * 1.0e12, s.ESeriesForC, kRoundUp);
-    if (rounded_pf > 0.0) {
+    if (IsPart(rounded_pf)) {
       s.DesignStands = true;
       c.Field(field::kCt).SetText(fw::Str(rounded_pf));
     }

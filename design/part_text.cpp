@@ -1,9 +1,15 @@
 #include "design/part_text.h"
 
+#include <cmath>
+
 #include "framework/text.h"
 
 namespace design {
 
-std::string PartText(double value) { return value <= 0.0 ? std::string() : fw::Str(value); }
+bool IsPart(double value) { return std::isfinite(value) && value > 0.0; }
+
+std::string PartText(double value) { return IsPart(value) ? fw::Str(value) : std::string(); }
+
+double TypedPart(std::string_view text) { return fw::IsNumber(text) ? fw::Val(text) : 0.0; }
 
 }  // namespace design

@@ -7,6 +7,7 @@
 #include "design/field_names.h"
 #include "design/output_accuracy.h"
 #include "design/part_text.h"
+#include "design/requirement_check.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -26,20 +27,23 @@ void Calculator::ReEvaluate() {
   fw::TextField& ct_field = c.Field(field::kCt);
   fw::TextField& r1_field = c.Field(field::kR1);
 
-  // A standing design has passed the check, so the message area is empty.
+  // A standing design has passed Go's checks: the refresh needs no look at
+  // the message area, which holds a tempco sentence at most.
   // Never replace a Ct the user is typing; and only a real capacitor value
-  // is shown (NaN and Evalue's error codes are not).
+  // is shown (NaN, infinity and Evalue's error codes are not).
   if (ct_field.CurrentChangeOrigin() != fw::ChangeOrigin::User) {
     const double ct = 4e-05 * s.Ton;
     const double ct_pf = ct * 1e12;
     const double ct_new = Evalue(ct_pf, s.ESeriesForC, kRoundUp);
-    if (ct_new > 0.0) {
+    if (IsPart(ct_new)) {
       s.Ct = ct;
       ct_field.SetText(fw::Str(ct_new));  // may run the components again, nested
     }
   }
 
-  if (fw::Val(ct_field.Text()) != 0.0) {
+  // A tempco that is no number at or above 0 gives no accuracy, and says so.
+  const std::string tempco_sentence = TempcoSentence(c.Field(field::kTempco).Text());
+  if (TypedPart(ct_field.Text()) != 0.0) {
     const DividerAccuracy d = ComputeDividerAccuracy({
         .r1_shown = fw::Val(r1_field.Text()),
         .vout = fw::Val(c.Field(field::kVout).Text()),
@@ -56,13 +60,14 @@ void Calculator::ReEvaluate() {
     // A divider without two real resistors has no accuracy, nor has a
     // tolerance plus drift of 100% or more, where the sum turns negative.
     std::string accuracy;
-    if (!(d.r1 <= 0.0 || d.r2 <= 0.0 || d.accuracy <= 0.0)) {
+    if (tempco_sentence.empty() && IsPart(d.r1) && IsPart(d.r2) && IsPart(d.accuracy)) {
       accuracy = fw::Format(d.accuracy, "##.0000") + " volts";
     }
     c.Label(field::kAccuracy).SetText(accuracy);
     if (fw::Val(r1_field.Text()) != d.r1) r1_field.SetText(PartText(d.r1));
   }
 
+  c.Label(field::kErrors).SetText(tempco_sentence);
   r1_field.SetSelStart(kCaretAtEnd);
 }
 

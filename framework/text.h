@@ -15,6 +15,12 @@ namespace fw {
 // No number gives 0, overflow gives +-inf, underflow +-0, "-0" gives -0.
 double Val(std::string_view text);
 
+// Whether `text`, without blanks and tabs around it, is one whole number as
+// Val reads it (optional sign, digits with at most one point or comma,
+// optional exponent) and finite: "33k", "1,000.5", "inf", "" and "1e999" are
+// not.
+bool IsNumber(std::string_view text);
+
 // Number to text with 7 significant digits like C's "%.7g" (trailing zeros
 // dropped, exponent form such as "1e+27"). Zero of either sign is "0"; NaN is
 // "nan", infinities "inf" and "-inf".

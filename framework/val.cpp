@@ -1,5 +1,7 @@
-// Val: the longest number prefix of a text, read without locale.
+// Val: the longest number prefix of a text, read without locale; IsNumber:
+// whether the whole text is one such number.
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -11,6 +13,8 @@ namespace fw {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -92,7 +96,7 @@ double OutOfRange(std::string_view text, const Shape& shape) {
 
 double Val(std::string_view text) {
   std::size_t pos = 0;
-  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
   bool negative = false;
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
     negative = text[pos] == '-';
@@ -115,6 +119,14 @@ double Val(std::string_view text) {
     return 0.0;
   }
   return negative ? -value : value;
+}
+
+bool IsNumber(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  const std::size_t begin = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+  const Shape shape = ScanShape(text, begin);
+  return shape.has_digits && shape.end == text.size() && std::isfinite(Val(text));
 }
 
 }  // namespace fw

@@ -36,6 +36,13 @@ void CheckVal(std::string_view text) {
   if (!s.empty() && std::string_view(" \t+-").find(s.front()) == std::string_view::npos) {
     FUZZ_CHECK(SameNumber(-value, fw::Val("-" + s)), "sign does not negate %.17g", value);
   }
+  // A whole number stays one with blanks around it, and is none with more
+  // after it.
+  if (fw::IsNumber(text)) {
+    FUZZ_CHECK(std::isfinite(value) && fw::IsNumber(" \t" + s + "\t "), "'%s' is no number",
+               s.c_str());
+    FUZZ_CHECK(!fw::IsNumber(s + "x") && !fw::IsNumber(s + ",5,"), "'%s' takes more", s.c_str());
+  }
 }
 
 void CheckStr(double x) {
@@ -51,6 +58,7 @@ void CheckStr(double x) {
   FUZZ_CHECK(!text.empty() && text.size() <= 14 &&
                  text.find_first_not_of("-+.0123456789e") == std::string::npos,
              "%.17g gives '%s'", x, text.c_str());
+  FUZZ_CHECK(fw::IsNumber(text), "%.17g gives '%s', no number", x, text.c_str());
   const double back = fw::Val(text);
   FUZZ_CHECK(back == RoundedTo7(x), "%.17g gives '%s', read back as %.17g, not %.17g", x,
              text.c_str(), back, RoundedTo7(x));

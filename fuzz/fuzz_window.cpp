@@ -1,8 +1,9 @@
 // Any sequence of user actions on the headless calculator window: every
 // handler returns, the message area holds only the check sentences in their
 // order, each action changes only the texts it may change, no part shows a
-// value that is none, and results stand only for the requirements of the
-// last Go that passed.
+// value that is none, "inf" or "nan", results stand only for the requirements
+// of the last Go that passed, and a tempco that is no number at or above 0
+// shows its sentence and no accuracy while a design stands.
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -21,8 +22,8 @@
 #include "framework/text_field.h"
 #include "fuzz/check.h"
 #include "fuzz/window_actions.h"
-#include "harness/window_driver.h"
 #include "harness/check_sentences.h"
+#include "harness/window_driver.h"
 
 namespace {
 
@@ -57,10 +58,12 @@ bool EndsTheDesign(const fuzz::Action& action) {
   return action.name != "RTempcoEF" && action.name != "CtST" && action.name != "R1EF";
 }
 
-// A negative number or a rounding code is no part; nor is zero, but for the
-// inductor and the accuracy, whose patterns may round a small value to 0.
+// A negative number, a rounding code, an infinity or NaN is no part; nor is
+// zero, but for the inductor and the accuracy, whose patterns may round a
+// small value to 0.
 bool ShowsAPartOrNothing(std::string_view name, const std::string& text) {
   if (text.empty()) return true;
+  if (text.find("inf") != std::string::npos || text.find("nan") != std::string::npos) return false;
   const double value = fw::Val(text);
   if (name == "LST" || name == "OutAccST") return !(value < 0.0);
   return !(value <= 0.0);
@@ -77,6 +80,12 @@ std::set<std::string, std::less<>> AlsoChanging(const fuzz::Action& action, bool
   }
   if (timer_may_fire) names.insert("R1R2impEF");
   return names;
+}
+
+// The sentence a standing design shows for the tempco field's text.
+std::string TempcoSentence(const std::string& tempco) {
+  if (!fw::IsNumber(tempco)) return "Resistor Tempco. is not a number\r";
+  return fw::Val(tempco) < 0.0 ? "Resistor Tempco. must not be negative\r" : "";
 }
 
 std::string Number(int value) {
@@ -173,7 +182,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "messages '%s' after:\n%s", driver::Escape(errors).c_str(),
                ToScenario(actions).c_str());
     if (action.kind != fuzz::Action::Kind::kGo) {
-      FUZZ_CHECK(errors.empty() || errors == before.at("ErrorOut"),
+      FUZZ_CHECK(errors.empty() || errors == before.at("ErrorOut") ||
+                     errors == TempcoSentence(after.at("RTempcoEF")),
                  "action %zu wrote messages in:\n%s", k, ToScenario(actions).c_str());
     }
     if (action.kind == fuzz::Action::Kind::kType || action.kind == fuzz::Action::Kind::kR1Key) {
@@ -181,11 +191,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (action.kind == fuzz::Action::Kind::kGo) {
       design_stands = errors.empty() && !after.at("CtST").empty();
+      // A field named, or no chip: nothing else is checked and nothing sized.
+      const bool field_check = checks::IsFieldCheck(errors);
+      FUZZ_CHECK(!field_check || !window.State().DesignStands, "a design stands after '%s' in:\n%s",
+                 driver::Escape(errors).c_str(), ToScenario(actions).c_str());
+      for (const std::string& name : kResults) {
+        FUZZ_CHECK(!field_check || name == "ErrorOut" || after.at(name).empty(),
+                   "%s shows '%s' after '%s' in:\n%s", name.c_str(), after.at(name).c_str(),
+                   driver::Escape(errors).c_str(), ToScenario(actions).c_str());
+      }
     }
     // An edit that leaves the text as it was raises no change.
     const bool ended = EndsTheDesign(action) && (action.kind == fuzz::Action::Kind::kPick ||
                                                  before.at(action.name) != after.at(action.name));
     if (ended) design_stands = false;
+    if (design_stands) {
+      const std::string sentence = TempcoSentence(after.at("RTempcoEF"));
+      FUZZ_CHECK(errors == sentence && (sentence.empty() || after.at("OutAccST").empty()),
+                 "tempco '%s' shows '%s' and accuracy '%s' in:\n%s",
+                 driver::Escape(after.at("RTempcoEF")).c_str(), driver::Escape(errors).c_str(),
+                 after.at("OutAccST").c_str(), ToScenario(actions).c_str());
+    }
     for (const std::string& name : kResults) {
       const std::string& text = after.at(name);
       if (ended) {

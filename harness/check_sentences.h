@@ -18,9 +18,54 @@ inline bool Consume(std::string_view& text, std::string_view part) {
   return true;
 }
 
-// True when `messages` is made of the check sentences, each at most once and
-// in the order of the checks, the peak current shortened to five characters.
+// Each requirement field as the field check names it, with the sentence for
+// a number out of its range ("" for none).
+struct NamedField {
+  std::string_view name;
+  std::string_view out_of_range;
+};
+inline constexpr NamedField kNamedFields[] = {
+    {"Vin (min)", " must be greater than 0\r"},
+    {"Vout", " must be greater than 0\r"},
+    {"Frequency (max)", " must be greater than 0\r"},
+    {"Iout (max)", " must be greater than 0\r"},
+    {"Vripple (p-p)", " must be greater than 0\r"},
+    {"Vsat", " must not be negative\r"},
+    {"Diode Vf", " must not be negative\r"},
+    {"Vref", " must be greater than 0\r"},
+    {"R1 || R2", " must be greater than 0\r"},
+    {"Temperature (lowest)", ""},
+    {"Temperature (highest)", ""},
+    {"Resistor Tempco.", " must not be negative\r"},
+};
+
+// The checks made among the fields, after each field on its own.
+inline constexpr std::string_view kAcrossFields[] = {
+    "Vsat must be lower than Vin (min)\r",
+    "Vout + Diode Vf must be greater than Vin (min) for a step-up converter\r",
+    "Vout must be greater than Vref\r",
+    "Temperature (lowest) must not be above Temperature (highest)\r",
+    "Choose a device, or No error checking\r",
+};
+
+// True when `messages` holds field-check sentences only, at least one, each
+// field named at most once on its own, all in the order of the checks.
+inline bool IsFieldCheck(std::string_view messages) {
+  std::string_view rest = messages;
+  for (const NamedField& f : kNamedFields) {
+    if (!Consume(rest, std::string(f.name) + " is not a number\r") && !f.out_of_range.empty()) {
+      Consume(rest, std::string(f.name) + std::string(f.out_of_range));
+    }
+  }
+  for (std::string_view sentence : kAcrossFields) Consume(rest, sentence);
+  return !messages.empty() && rest.empty();
+}
+
+// True when `messages` is made of the field-check sentences, or of the limit
+// sentences, each at most once and in the order of the checks, the peak
+// current shortened to five characters.
 inline bool OnlyCheckSentences(std::string_view messages, double isw_max) {
+  if (IsFieldCheck(messages)) return true;
   std::string_view rest = messages;
   if (!Consume(rest, "Vin lower than Device Minimum\r")) {
     Consume(rest, "Vin higher than Device Maximum\r");

@@ -1,14 +1,28 @@
-// Any text in any field gives result texts, never a crash or an exception.
+// Any text in any field gives result texts, never a crash or an exception,
+// and never a result made of a text that is no number.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "harness/worked_example.h"
-#include "harness/window_driver.h"
+#include "framework/text.h"
 #include "harness/check_sentences.h"
+#include "harness/window_driver.h"
+#include "harness/worked_example.h"
 
 namespace {
+
+const char* const kResults[] = {"CtST", "RscST", "LST", "CoST", "R1EF", "R2ST", "OutAccST"};
+
+// No result shows "inf" or "nan" but a Ct or an R1 typed so.
+void ExpectOnlyNumbers(const driver::WindowDriver& d, const std::string& typed) {
+  for (const char* name : kResults) {
+    const std::string text = d.Text(name);
+    if (text == typed) continue;
+    EXPECT_EQ(text.find("inf"), std::string::npos) << name << " " << text;
+    EXPECT_EQ(text.find("nan"), std::string::npos) << name << " " << text;
+  }
+}
 
 TEST(BadInput, EveryTextInEveryRequirementFieldThenGo) {
   // clang-format off
@@ -28,13 +42,22 @@ TEST(BadInput, EveryTextInEveryRequirementFieldThenGo) {
         d.Go();
         d.Type(name, text);
         ASSERT_NO_THROW(d.Go()) << name << " = " << text.substr(0, 20);
-        EXPECT_TRUE(checks::OnlyCheckSentences(d.Text("ErrorOut"), d.State().IswMAX))
-            << driver::Escape(d.Text("ErrorOut"));
+        const std::string errors = d.Text("ErrorOut");
+        EXPECT_TRUE(checks::OnlyCheckSentences(errors, d.State().IswMAX)) << driver::Escape(errors);
+        // Each text that is no number is named, and sizes nothing.
+        EXPECT_TRUE(fw::IsNumber(text) || checks::IsFieldCheck(errors))
+            << name << " = " << text.substr(0, 20);
+        for (const char* result : kResults) {
+          EXPECT_TRUE(!checks::IsFieldCheck(errors) || d.Text(result).empty()) << result;
+        }
+        ExpectOnlyNumbers(d, "");
         // Hand edits of Ct and R1 with the same text end too.
         ASSERT_NO_THROW(d.Type("CtST", text));
+        ExpectOnlyNumbers(d, text);
         d.KeyInR1(text);
         ASSERT_NO_THROW(d.Advance(800));
         ASSERT_NO_THROW(d.Pick("CPerPU", 4));
+        ExpectOnlyNumbers(d, text);
       }
     }
   }

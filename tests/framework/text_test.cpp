@@ -40,6 +40,19 @@ TEST(Val, ReadsTheLongestNumberPrefix) {
   EXPECT_TRUE(std::signbit(fw::Val("-1e-999")));
 }
 
+TEST(IsNumber, OnlyOneWholeFiniteNumber) {
+  // clang-format off
+  const struct { std::string text; bool number; } cases[] = {
+      {"12", true}, {" \t-2,5e1\t ", true}, {"+.5", true}, {"5.", true}, {"1e-999", true},
+      {"1.7976931348623157e308", true}, {"-0", true}, {"33k", false}, {"1,000.5", false},
+      {"1.5,5", false}, {"abc", false}, {"", false}, {"  ", false}, {".", false}, {"-", false},
+      {"5e", false}, {"5e+", false}, {"1e999", false}, {"-1e999", false}, {"inf", false},
+      {"nan", false}, {"1 2", false}, {"\n7", false}, {"7\n", false}, {"--7", false},
+      {"4\0002"s, false}, {"1\xc3", false}};
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(fw::IsNumber(c.text), c.number) << '"' << c.text << '"';
+}
+
 TEST(Val, LongTexts) {
   const std::string ones(100000, '1');
   EXPECT_EQ(fw::Val(ones), kInf);

@@ -174,12 +174,15 @@ void ExpectReadable(QMainWindow* frame, const std::string& state) {
 
 TEST(CalculatorWindow, EveryTextIsSeenWholeInEveryStressingState) {
   RunProgram([](QMainWindow* frame) {
-    // The worked example on every chip row, then every sentence with the
+    // The worked example on every chip row, then every limit sentence with the
     // longest numbers: Vin, Vout, frequency and Iout, typed after the chip row.
     std::vector<std::pair<int, QStringList>> states;
     for (int chip = 0; chip <= 22; ++chip) states.push_back({chip, {"5", "12", "33000", "0.1"}});
     states.push_back({7, {"2.9", "60", "900000", "3"}});
     states.push_back({22, {"1e31", "1e300", "1e31", "1"}});
+    // The field check's longest sentence, then many of its sentences at once.
+    states.push_back({7, {"12.4", "12", "33000", "0.1"}});
+    states.push_back({0, {"Vin", "Vout", "33 kHz", "Iout"}});
     TypeInto(frame, "VfEF", "0.4");
     for (const auto& [chip, typed] : states) {
       PickRow(Find<QComboBox>(frame, "DeviceLimitsPU"), chip);
