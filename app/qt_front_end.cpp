@@ -5,13 +5,19 @@
 #include <memory>
 
 #include "app/front_end.h"
+#include "app/sheet_view/sheet_opener.h"
 
 namespace app {
 
 FrontEnd MakeFrontEnd(int&, char**) {
   auto qt = std::make_unique<fw::qt::QtFrontEnd>();
   fw::qt::QtFrontEnd* front = qt.get();
-  return {std::move(qt), [front](fw::Window& window) { front->Present(window); }};
+  return {std::move(qt), [front](fw::Window& window) {
+            front->Present(window);
+            if (auto* calculator = dynamic_cast<MC34063*>(&window)) {
+              sheet::Attach(*calculator, front->ViewOf(window)->Frame());
+            }
+          }};
 }
 
 }  // namespace app

@@ -8,19 +8,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
-#include <QToolTip>
 #include <climits>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "app/mc34063.h"
-#include "app/program.h"
-#include "framework/qt/qt_front_end.h"
 #include "framework/qt/text_fit.h"
-#include "framework/runtime.h"
 #include "harness/qt_driver.h"
+#include "run_program.h"
 
 namespace {
 
@@ -28,62 +22,10 @@ using qt_driver::Find;
 using qt_driver::PickRow;
 using qt_driver::TextOf;
 using qt_driver::TypeInto;
-
-// Makes the window the active one, as the user's window is when they type.
-void Activate(QMainWindow* frame) {
-  // On the offscreen platform a help tip that came up under the pointer is
-  // the active window.
-  QToolTip::hideText();
-  frame->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(frame));
-}
-
-// Runs the program; `script` gets the shown window's frame once the loop
-// runs. Gives the exit status.
-std::int32_t RunProgram(const std::function<void(QMainWindow*)>& script) {
-  fw::qt::QtFrontEnd front;
-  // A script that fails to quit must not hang the run.
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [&] {
-    ADD_FAILURE() << "the program did not quit";
-    front.Quit();
-  });
-  watchdog.start(10000);
-  QTimer::singleShot(0, [&] {
-    auto window = fw::RuntimeGetImplicitWindow(app::kMC34063ClassName);
-    fw::qt::WindowView* view = window ? front.ViewOf(*window) : nullptr;
-    if (view == nullptr) {
-      ADD_FAILURE() << "the calculator window is not shown";
-      front.Quit();
-      return;
-    }
-    Activate(view->Frame());
-    script(view->Frame());
-  });
-  return app::RunProcess(front, [&](fw::Window& w) { front.Present(w); });
-}
-
-// Ctrl+Q, as a user presses it in the active window.
-void Quit(QMainWindow* frame) {
-  Activate(frame);
-  QTest::keyClick(frame, Qt::Key_Q, Qt::ControlModifier);
-}
-
-// Chip row 7, Vin 5, Vout 12, Iout 0.1, Vf 0.4, defaults elsewhere.
-void EnterWorkedExample(QMainWindow* frame) {
-  PickRow(Find<QComboBox>(frame, "DeviceLimitsPU"), 7);
-  TypeInto(frame, "VinEF", "5");
-  TypeInto(frame, "VoutEF", "12");
-  TypeInto(frame, "IoutEF", "0.1");
-  TypeInto(frame, "VfEF", "0.4");
-}
-
-// The worked example designed with Return in the last field typed.
-void DesignWithEnter(QMainWindow* frame) {
-  EnterWorkedExample(frame);
-  QTest::keyClick(Find<QLineEdit>(frame, "VfEF"), Qt::Key_Return);
-}
+using qt_program::DesignWithEnter;
+using qt_program::EnterWorkedExample;
+using qt_program::Quit;
+using qt_program::RunProgram;
 
 // The texts of the named widgets, joined by "|".
 QString Texts(QMainWindow* frame, std::initializer_list<const char*> names) {
