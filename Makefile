@@ -1,8 +1,8 @@
 # The two commands of the README: `make run` and `make test`. The others:
 # `make fuzz` (FUZZ_SECONDS per target), `make bench`, `make coverage`,
-# `make bench-startup`, `make screenshot`.
-.PHONY: run test test-asan deps build clean fuzz fuzz-build fuzz-ci bench bench-startup coverage \
-        screenshot
+# `make bench-startup`, `make bench-sheet`, `make screenshot`.
+.PHONY: run test test-asan deps build clean fuzz fuzz-build fuzz-ci bench bench-startup bench-sheet \
+        coverage screenshot
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -28,10 +28,10 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan
 
-# The README's pictures, a finished design and the longest messages, drawn
-# without a display.
+# The README's pictures, a finished design, the longest messages and the
+# design sheet, drawn without a display.
 screenshot: build
-	./build/default/tools/ra34063_screenshot docs/screenshot.png docs/messages.png
+	./build/default/tools/ra34063_screenshot docs/screenshot.png docs/messages.png docs/sheet.png
 
 fuzz-build:
 	@tools/install-deps.sh clang libclang-rt-14-dev
@@ -54,6 +54,13 @@ bench-startup: deps
 	cmake --preset startup
 	cmake --build --preset startup -j $(JOBS)
 	tools/startup-bench.sh
+
+# Updating an open design sheet after a Go, on the offscreen platform.
+bench-sheet: deps
+	cmake --preset startup
+	cmake --build --preset startup -j $(JOBS)
+	./build/startup/bench/sheet_bench --benchmark_repetitions=10 \
+	  --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
 
 coverage:
 	@tools/install-deps.sh gcovr

@@ -3,47 +3,76 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollArea>
 #include <QSvgRenderer>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "app/sheet_view/schematic.h"
+#include "app/sheet_view/sections_view.h"
 #include "app/sheet_view/sheet_file.h"
-#include "app/sheet_view/sheet_html.h"
+#include "app/sheet_view/sheet_sections.h"
 #include "app/sheet_view/sheet_view.h"
 
 namespace app::sheet {
 namespace {
 
-// The schematic scaled to the room it gets, its proportions kept.
+// The schematic scaled to the room it gets, its proportions kept. Qt SVG
+// draws text as outlines, which takes milliseconds, so a drawing is kept
+// until the schematic or the size changes; and a new schematic is read only
+// when it is next drawn.
 class SchematicWidget : public QWidget {
  public:
   explicit SchematicWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Schematic"));
     setAccessibleName(QStringLiteral("Schematic"));
-    renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
     setMinimumSize(320, 162);
   }
   void Load(const QByteArray& svg) {
-    renderer_.load(svg);
+    if (svg == svg_) return;
+    svg_ = svg;
+    unread_ = true;
+    drawn_ = QImage();
     update();
   }
-  QSize sizeHint() const override { return {800, 405}; }
+  QSize sizeHint() const override { return kNatural; }
+  // The height that shows the drawing whole at `width`.
+  int FullHeight(int width) const {
+    return qRound(width * double(kNatural.height()) / kNatural.width());
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    renderer_.render(&painter, rect());
+    const qreal ratio = devicePixelRatioF();
+    if (drawn_.size() != size() * ratio) Draw(ratio);
+    QPainter(this).drawImage(0, 0, drawn_);
   }
 
  private:
+  // The template's own size, which it is drawn to scale with.
+  static constexpr QSize kNatural{800, 405};
+
+  void Draw(qreal ratio) {
+    if (unread_) renderer_.load(svg_);
+    unread_ = false;
+    drawn_ = QImage(size() * ratio, QImage::Format_RGB32);
+    drawn_.setDevicePixelRatio(ratio);
+    drawn_.fill(Qt::white);
+    QPainter painter(&drawn_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QSizeF box = QSizeF(kNatural).scaled(size(), Qt::KeepAspectRatio);
+    renderer_.render(&painter, QRectF(QPointF((width() - box.width()) / 2, 0), box));
+  }
+
   QSvgRenderer renderer_;
+  QByteArray svg_;
+  bool unread_ = false;
+  QImage drawn_;
 };
 
 constexpr std::pair<const char*, const char*> kFormats[] = {
@@ -57,13 +86,17 @@ class SheetWindow final : public QMainWindow, public SheetView {
     auto* content = new QWidget(this);
     auto* layout = new QVBoxLayout(content);
     schematic_ = new SchematicWidget(content);
-    text_ = new QTextBrowser(content);
-    text_->setObjectName(QStringLiteral("SheetText"));
-    // Copy takes the whole sheet, so the text holds no selection of its own.
-    text_->setFocusPolicy(Qt::NoFocus);
-    text_->setTextInteractionFlags(Qt::NoTextInteraction);
+    scroll_ = new QScrollArea(content);
+    text_ = new SectionsView(scroll_);
+    scroll_->setWidget(text_);
+    scroll_->setWidgetResizable(true);
+    none_ = new QLabel(QLatin1String(kNoDesign), content);
+    none_->setObjectName(QStringLiteral("NoDesign"));
+    none_->setWordWrap(true);
+    none_->setAlignment(Qt::AlignCenter);
     layout->addWidget(schematic_, 1);
-    layout->addWidget(text_, 1);
+    layout->addWidget(scroll_, 1);
+    layout->addWidget(none_, 1);
     setCentralWidget(content);
     BuildMenus();
     resize(820, 900);
@@ -73,14 +106,30 @@ class SheetWindow final : public QMainWindow, public SheetView {
   QByteArray Schematic() const override { return svg_; }
 
   void Show(const SheetModel& model) override {
-    svg_ = model.stands ? FilledSchematic(model.schematic) : QByteArray();
-    html_ = SheetHtml(model);
-    plain_ = QString::fromStdString(model.plain_text);
-    schematic_->Load(svg_);
+    // The design's widgets stay while no design stands, to be filled again.
     schematic_->setVisible(model.stands);
-    text_->setHtml(html_);
+    scroll_->setVisible(model.stands);
+    none_->setVisible(!model.stands);
+    svg_.clear();
+    sections_.clear();
+    plain_.clear();
+    if (model.stands) {
+      svg_ = FilledSchematic(model.schematic);
+      sections_ = SheetSections(model);
+      plain_ = QString::fromStdString(model.plain_text);
+      schematic_->Load(svg_);
+      text_->Show(sections_);
+    }
     copy_->setEnabled(model.stands);
     save_->setEnabled(model.stands);
+  }
+
+ protected:
+  // The schematic takes no more height than it can fill; the text the rest.
+  void resizeEvent(QResizeEvent* event) override {
+    QMainWindow::resizeEvent(event);
+    schematic_->setMaximumHeight(
+        std::max(schematic_->minimumHeight(), schematic_->FullHeight(schematic_->width())));
   }
 
  private:
@@ -119,17 +168,19 @@ class SheetWindow final : public QMainWindow, public SheetView {
     });
     dialog.selectFile(QStringLiteral("design-sheet.pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    SheetPicture picture(svg_, html_);
+    SheetPicture picture(svg_, SheetHtml(sections_));
     const QString failure = SaveSheet(picture, dialog.selectedFiles().constFirst());
     if (!failure.isEmpty()) QMessageBox::warning(this, QStringLiteral("Design Sheet"), failure);
   }
 
   SchematicWidget* schematic_ = nullptr;
-  QTextBrowser* text_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  SectionsView* text_ = nullptr;
+  QLabel* none_ = nullptr;
   QAction* copy_ = nullptr;
   QAction* save_ = nullptr;
   QByteArray svg_;
-  QString html_;
+  std::vector<SheetSection> sections_;
   QString plain_;
 };
 

@@ -6,12 +6,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <memory>
 
 #include "app/sheet_view/sheet_opener.h"
@@ -54,7 +54,14 @@ QWidget* Sheet() {
   return nullptr;
 }
 
-QString SheetText() { return Find<QTextBrowser>(Sheet(), "SheetText")->toPlainText(); }
+// Every text the sheet shows below its schematic.
+QString SheetText() {
+  QStringList texts;
+  for (const QLabel* label : Sheet()->findChildren<QLabel*>()) {
+    if (label->isVisibleTo(Sheet())) texts << label->text();
+  }
+  return texts.join('\n');
+}
 
 // Runs `act` on the first modal window of type T that comes up; stops
 // looking when the returned timer is deleted.
