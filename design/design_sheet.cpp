@@ -1,6 +1,8 @@
 #include "design/design_sheet.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "design/divider_pair.h"
@@ -9,6 +11,7 @@
 namespace design {
 namespace {
 
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // The chip's current-sense threshold, V.
 constexpr double kSenseVoltage = 0.3;
 // The comparator's input bias current, A.
@@ -25,10 +28,13 @@ struct DividerSpread {
 DividerSpread OutputOf(const SheetInputs& in) {
   const double span = std::max(std::abs(25.0 - in.temp_min), std::abs(in.temp_max - 25.0));
   const double e = in.tolerance + in.tempco_ppm * 1e-6 * span;
+  const double nominal = in.vref * (1.0 + in.r2 / in.r1);
+  // At 100% or more a resistor could be worth nothing or less: no extremes.
+  if (!(e >= 0.0 && e < 1.0)) return {nominal, kNaN, kNaN};
   const double ratio_high = (in.r2 * (1.0 + e)) / (in.r1 * (1.0 - e));
   const double ratio_low = (in.r2 * (1.0 - e)) / (in.r1 * (1.0 + e));
   return {
-      .nominal = in.vref * (1.0 + in.r2 / in.r1),
+      .nominal = nominal,
       .highest = in.vref * (1.0 + in.vref_acc) * (1.0 + ratio_high) + kBiasCurrent * in.r2,
       .lowest = in.vref * (1.0 - in.vref_acc) * (1.0 + ratio_low) - kBiasCurrent * in.r2,
   };

@@ -23,8 +23,8 @@ class PairSearch {
     if (!(ratio > 0.0 && std::isfinite(ratio) && impedance_ > 0.0 && std::isfinite(impedance_))) {
       return {kNaN, kNaN, kNaN};
     }
-    // R1 || R2 lies below the smaller of the two and at least half the
-    // larger's share, so the smaller lies in (impedance / 2, 4 impedance].
+    // R1 || R2 lies below the smaller resistor and at or above half of it,
+    // so the smaller lies in (impedance / 2, 4 impedance].
     const double low = impedance_ / 2.0;
     const double high = 4.0 * impedance_;
     for (double smaller = values_.AtOrAbove(low); smaller <= high;
@@ -40,33 +40,38 @@ class PairSearch {
   // best partner is a neighbour of the ideal one, or of a bound of the
   // impedance window when the ideal one lies outside it.
   void TryPartners(double fixed, double ideal, bool fixed_is_r1) {
+    const bool below = Try(fixed, values_.AtOrBelow(ideal), fixed_is_r1);
+    const bool above = Try(fixed, values_.AtOrAbove(ideal), fixed_is_r1);
+    if (below && above) return;
     const double low = impedance_ / 2.0;
     const double high = 2.0 * impedance_;
     // fixed || x reaches `target` at x = fixed target / (fixed - target).
     const double at_low = fixed > low ? (fixed * low) / (fixed - low) : kNaN;
     const double at_high = fixed > high ? (fixed * high) / (fixed - high) : kNaN;
-    for (double x : {ideal, at_low, at_high}) {
+    for (double x : {at_low, at_high}) {
       Try(fixed, values_.AtOrBelow(x), fixed_is_r1);
       Try(fixed, values_.AtOrAbove(x), fixed_is_r1);
     }
   }
 
-  void Try(double fixed, double partner, bool fixed_is_r1) {
-    if (std::isnan(partner)) return;
+  // False for a pair outside the impedance window.
+  bool Try(double fixed, double partner, bool fixed_is_r1) {
+    if (std::isnan(partner)) return false;
     const double r1 = fixed_is_r1 ? fixed : partner;
     const double r2 = fixed_is_r1 ? partner : fixed;
     const double parallel = Parallel(r1, r2);
-    if (!(parallel >= impedance_ / 2.0 && parallel <= 2.0 * impedance_)) return;
+    if (!(parallel >= impedance_ / 2.0 && parallel <= 2.0 * impedance_)) return false;
     const double out = vref_ * (1.0 + r2 / r1);
     const double miss = std::abs(out - vout_);
-    const double spread = std::abs(std::log(parallel / impedance_));
     const double tie = kTieRelative * std::abs(vout_);
-    const bool better = std::isnan(best_.vout) || miss < best_miss_ - tie ||
-                        (miss <= best_miss_ + tie && spread < best_spread_);
-    if (!better) return;
-    best_ = {r1, r2, out};
-    best_miss_ = miss;
-    best_spread_ = spread;
+    if (miss > best_miss_ + tie) return true;
+    const double spread = std::abs(std::log(parallel / impedance_));
+    if (std::isnan(best_.vout) || miss < best_miss_ - tie || spread < best_spread_) {
+      best_ = {r1, r2, out};
+      best_miss_ = miss;
+      best_spread_ = spread;
+    }
+    return true;
   }
 
   double vout_, vref_, impedance_;

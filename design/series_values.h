@@ -1,9 +1,7 @@
 // The members of a preferred-number series at every power of ten.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <ranges>
 #include <span>
 #include <string>
 
@@ -21,12 +19,9 @@ class SeriesValues {
   double AtOrAbove(double value) const;
 
  private:
-  // The decade member `index` times 10 to the `exponent`, rounded once.
-  double Member(std::size_t index, int exponent) const;
-  // The exponent at which the decade holds `value`, give or take one.
-  int ExponentNear(double value) const;
-
-  auto Indices() const { return std::views::iota(std::size_t{0}, decade_.size()); }
+  // The power of ten whose decade of members starts at or below `value` and
+  // ends below the next decade's first member.
+  int DecadeHolding(double value) const;
 
   std::span<const double> decade_;
   int base_digits_ = 0;  // 1 for a decade starting at 10, 2 at 100

@@ -1,0 +1,162 @@
+// The design sheet in words: engineering units at their rounding edges, the
+// parts table of the worked example, and the warnings.
+#include "design/sheet_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "design/unit_text.h"
+#include "harness/window_driver.h"
+#include "harness/worked_example.h"
+
+namespace design {
+namespace {
+
+TEST(SheetText, EngineeringRoundsToThreeDigitsWithAPrefix) {
+  const struct {
+    double value;
+    const char* unit;
+    const char* text;
+  } cases[] = {
+      {0.0376, "W", "37.6 mW"},
+      {1.2642e-4, "H", "126 µH"},
+      {12, "V", "12.0 V"},
+      {0.1, "A", "100 mA"},
+      {32520.3, "Hz", "32.5 kHz"},
+      {8.2e-10, "F", "820 pF"},
+      {1.5e6, "Ω", "1.50 MΩ"},
+      // The rounding carries into the next prefix.
+      {999.5, "Ω", "1.00 kΩ"},
+      {999.4, "Ω", "999 Ω"},
+      {0.99951, "V", "1.00 V"},
+      {999999.6, "Hz", "1.00 MHz"},
+      {0.000999951, "s", "1.00 ms"},
+      {9.9951e-13, "F", "1.00 pF"},
+      // Outside pico to mega the exponent stays.
+      {9.9949e-13, "F", "9.99e-13 F"},
+      {1e9, "Hz", "1.00e+09 Hz"},
+      {999.5e6, "Hz", "1.00e+09 Hz"},
+      {-0.0376, "W", "-37.6 mW"},
+      {-1e-15, "A", "-1.00e-15 A"},
+      {0.0, "W", "0 W"},
+      {-0.0, "W", "0 W"},
+      {0.5, "", "500 m"},
+      {NAN, "V", "—"},
+      {INFINITY, "V", "—"},
+      {-INFINITY, "V", "—"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Engineering(c.value, c.unit), c.text) << c.value;
+}
+
+TEST(SheetText, PartValuesDropTrailingZerosAndOhmsTakeNoMilli) {
+  EXPECT_EQ(PartValueText(0.47, "Ω"), "0.47 Ω");
+  EXPECT_EQ(PartValueText(0.5, "Ω"), "0.5 Ω");
+  EXPECT_EQ(PartValueText(0.0012, "Ω"), "0.0012 Ω");
+  EXPECT_EQ(PartValueText(1600, "Ω"), "1.6 kΩ");
+  EXPECT_EQ(PartValueText(13000, "Ω"), "13 kΩ");
+  EXPECT_EQ(PartValueText(1e6, "Ω"), "1 MΩ");
+  EXPECT_EQ(PartValueText(252.8e-6, "H"), "253 µH");
+  EXPECT_EQ(PartValueText(180e-6, "F"), "180 µF");
+  EXPECT_EQ(PartValueText(1e-9, "F"), "1 nF");
+  EXPECT_EQ(PartValueText(NAN, "F"), "—");
+}
+
+TEST(SheetText, PercentKeepsThreeDigits) {
+  EXPECT_EQ(PercentText(0.780437), "78.0%");
+  EXPECT_EQ(PercentText(0.6666667), "66.7%");
+  EXPECT_EQ(PercentText(1.0), "100%");
+  EXPECT_EQ(PercentText(0.00512), "0.512%");
+  EXPECT_EQ(PercentText(0.99996), "100%");
+  EXPECT_EQ(PercentText(NAN), "—");
+}
+
+struct Worked {
+  SheetInputs in;
+  SheetFigures figures;
+};
+
+Worked WorkedSheet(void (*edit)(driver::WindowDriver&) = nullptr) {
+  driver::WindowDriver d;
+  worked::Design(d);
+  if (edit != nullptr) edit(d);
+  const SheetInputs in = *SheetInputsOf(d.State(), d.Window());
+  return {in, ComputeSheet(in)};
+}
+
+TEST(SheetText, ListsThePartsToBuyWithTheirRatings) {
+  const Worked w = WorkedSheet();
+  const std::vector<SheetPart> parts = SheetParts(w.in, w.figures);
+  const std::vector<std::vector<std::string>> expected = {
+      {"Ct", "820 pF", "820 pF, E12", ""},
+      {"Rsc", "0.5 Ω", "0.47 Ω, E24", "≥ 37.6 mW"},
+      {"L", "253 µH", "≥ 126 µH", "Isat ≥ 638 mA, Irms 346 mA"},
+      {"D", "Vf 400 mV", "Vf ≤ 400 mV", "VR ≥ 12.0 V, IF(AV) 100 mA, IFRM ≥ 638 mA"},
+      {"Co", "180 µF", "180 µF, E12", "≥ 12.0 V, ripple 173 mA rms, ESR ≤ 167 mΩ"},
+      {"R1", "1.6 kΩ", "1.6 kΩ, E24 ±5%", "≤ 200 ppm/°C"},
+      {"R2", "13 kΩ", "13 kΩ, E24 ±5%", "≤ 200 ppm/°C"},
+  };
+  ASSERT_EQ(parts.size(), expected.size());
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    EXPECT_EQ(parts[i].reference, expected[i][0]);
+    EXPECT_EQ(parts[i].value, expected[i][1]);
+    EXPECT_EQ(parts[i].buy, expected[i][2]);
+    EXPECT_EQ(parts[i].rating, expected[i][3]);
+  }
+}
+
+TEST(SheetText, NamesNoSeriesForATypedCtOutsideIt) {
+  const Worked w = WorkedSheet([](driver::WindowDriver& d) {
+    d.Pick("PerPU", 0);  // ±0.1% E192
+    d.Type("CtST", "830");
+  });
+  const std::vector<SheetPart> parts = SheetParts(w.in, w.figures);
+  EXPECT_EQ(parts[0].buy, "830 pF");
+  EXPECT_EQ(parts[5].buy, "1.67 kΩ, E192 ±0.1%");
+}
+
+TEST(SheetText, NamesTheClosestPairWhenTheOutputIsOff) {
+  const Worked w = WorkedSheet();
+  EXPECT_EQ(WarningSentence(SheetWarning::kOutputOffTarget, w.in, w.figures),
+            "R1 1.6 kΩ and R2 13 kΩ give 11.4 V, more than 1% from the 12.0 V asked; the "
+            "closest standard pair is R1 1.5 kΩ and R2 13 kΩ, giving 12.1 V.");
+  SheetFigures no_pair = w.figures;
+  no_pair.pair_r1 = no_pair.pair_r2 = no_pair.pair_vout = NAN;
+  EXPECT_EQ(WarningSentence(SheetWarning::kOutputOffTarget, w.in, no_pair),
+            "R1 1.6 kΩ and R2 13 kΩ give 11.4 V, more than 1% from the 12.0 V asked; no "
+            "standard pair has R1 || R2 within half and twice the impedance asked.");
+}
+
+TEST(SheetText, SaysWhichLimitTheFrequencyAndTheInductorMiss) {
+  Worked w = WorkedSheet([](driver::WindowDriver& d) { d.Type("CtST", "100"); });
+  EXPECT_EQ(WarningSentence(SheetWarning::kFrequencyAboveChip, w.in, w.figures),
+            "The switching frequency, 267 kHz, is above the chip's limit of 100 kHz.");
+  w.in.l = 10e-6;
+  EXPECT_EQ(WarningSentence(SheetWarning::kInductorBelowMinimum, w.in, w.figures),
+            "L, 10 µH, is below the minimum of 15.4 µH for this on-time and peak current.");
+}
+
+TEST(SheetText, PlainTextAlignsTheTableAndEndsWithTheWarnings) {
+  const Worked w = WorkedSheet();
+  const std::string text = SheetPlainText(w.in, w.figures);
+  EXPECT_EQ(text.rfind("Design Sheet\n\nPart  Value      Buy              Rating\n", 0), 0u);
+  EXPECT_NE(text.find("\nRsc   0.5 Ω      0.47 Ω, E24      ≥ 37.6 mW\n"), std::string::npos);
+  EXPECT_NE(text.find("\nCt    820 pF     820 pF, E12\n"), std::string::npos);
+  EXPECT_NE(text.find("\nOutput voltage: nominal 11.4 V, lowest 9.94 V, highest 13.1 V\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\nClosest standard pair: R1 1.5 kΩ, R2 13 kΩ, giving 12.1 V\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\nLosses: switch 260 mW, diode 40.0 mW, Rsc 37.6 mW; efficiency 78.0%\n"),
+            std::string::npos);
+  const std::string warnings = "\nWarnings:\n- R1 1.6 kΩ and R2 13 kΩ give 11.4 V";
+  EXPECT_NE(text.find(warnings), std::string::npos);
+
+  SheetFigures quiet = w.figures;
+  quiet.warnings.clear();
+  EXPECT_EQ(SheetPlainText(w.in, quiet).find("Warnings"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace design
