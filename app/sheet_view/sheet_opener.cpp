@@ -46,7 +46,7 @@ bool SheetOpener::Load() {
       sheet_ = view_->Window();
       // One Go runs several handlers; the sheet follows once they are done.
       window_.SetAfterHandler([this] {
-        if (refresh_pending_) return;
+        if (refresh_pending_ || !sheet_->isVisible()) return;  // opening refreshes it
         refresh_pending_ = true;
         QTimer::singleShot(0, sheet_, [this] { Refresh(); });
       });

@@ -8,12 +8,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
 #include <QScrollArea>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "app/sheet_view/schematic.h"
+#include "app/sheet_view/schematic_widget.h"
 #include "app/sheet_view/sections_view.h"
 #include "app/sheet_view/sheet_file.h"
 #include "app/sheet_view/sheet_sections.h"
@@ -21,59 +20,6 @@
 
 namespace app::sheet {
 namespace {
-
-// The schematic scaled to the room it gets, its proportions kept. Qt SVG
-// draws text as outlines, which takes milliseconds, so a drawing is kept
-// until the schematic or the size changes; and a new schematic is read only
-// when it is next drawn.
-class SchematicWidget : public QWidget {
- public:
-  explicit SchematicWidget(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Schematic"));
-    setAccessibleName(QStringLiteral("Schematic"));
-    setMinimumSize(320, 162);
-  }
-  void Load(const QByteArray& svg) {
-    if (svg == svg_) return;
-    svg_ = svg;
-    unread_ = true;
-    drawn_ = QImage();
-    update();
-  }
-  QSize sizeHint() const override { return kNatural; }
-  // The height that shows the drawing whole at `width`.
-  int FullHeight(int width) const {
-    return qRound(width * double(kNatural.height()) / kNatural.width());
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    const qreal ratio = devicePixelRatioF();
-    if (drawn_.size() != size() * ratio) Draw(ratio);
-    QPainter(this).drawImage(0, 0, drawn_);
-  }
-
- private:
-  // The template's own size, which it is drawn to scale with.
-  static constexpr QSize kNatural{800, 405};
-
-  void Draw(qreal ratio) {
-    if (unread_) renderer_.load(svg_);
-    unread_ = false;
-    drawn_ = QImage(size() * ratio, QImage::Format_RGB32);
-    drawn_.setDevicePixelRatio(ratio);
-    drawn_.fill(Qt::white);
-    QPainter painter(&drawn_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QSizeF box = QSizeF(kNatural).scaled(size(), Qt::KeepAspectRatio);
-    renderer_.render(&painter, QRectF(QPointF((width() - box.width()) / 2, 0), box));
-  }
-
-  QSvgRenderer renderer_;
-  QByteArray svg_;
-  bool unread_ = false;
-  QImage drawn_;
-};
 
 constexpr std::pair<const char*, const char*> kFormats[] = {
     {"PDF (*.pdf)", "pdf"}, {"SVG (*.svg)", "svg"}, {"PNG image (*.png)", "png"}};
@@ -137,13 +83,13 @@ class SheetWindow final : public QMainWindow, public SheetView {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     save_ = file->addAction(QStringLiteral("Save &As…"), this, &SheetWindow::SaveAs);
     save_->setObjectName(QStringLiteral("SheetSaveAs"));
-    save_->setShortcut(QKeySequence::SaveAs);
+    save_->setShortcuts(QKeySequence::SaveAs);
     QAction* close = file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
-    close->setShortcut(QKeySequence::Close);
+    close->setShortcuts(QKeySequence::Close);
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     copy_ = edit->addAction(QStringLiteral("&Copy"), this, &SheetWindow::Copy);
     copy_->setObjectName(QStringLiteral("SheetCopy"));
-    copy_->setShortcut(QKeySequence::Copy);
+    copy_->setShortcuts(QKeySequence::Copy);
   }
 
   void Copy() {

@@ -130,6 +130,13 @@ TEST(DesignSheet, OpensFromTheFileMenuAndFollowsTheWindow) {
     QTest::keyClick(Find<QLineEdit>(frame, "VoutEF"), Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([] { return SheetText().contains("VR ≥ 15.0 V"); }));
     EXPECT_TRUE(Find<QWidget>(Sheet(), "Schematic")->isVisible());
+
+    // Closed, it is brought up to date when opened again.
+    Sheet()->close();  // as its title bar's button does
+    TypeInto(frame, "CtST", "1000");
+    QTest::keyClick(Find<QLineEdit>(frame, "CtST"), Qt::Key_D, Qt::ControlModifier);
+    ASSERT_NE(Sheet(), nullptr);
+    EXPECT_TRUE(SheetText().contains("1 nF"));
     Quit(frame);
   });
 }
