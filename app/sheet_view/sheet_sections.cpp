@@ -11,12 +11,14 @@ SheetSection Lines(const char* title, const std::vector<SheetLine>& lines) {
   return section;
 }
 
-QString Row(const QStringList& cells, const char* tag, const QString& style = {}) {
-  QString row = QStringLiteral("<tr%1>").arg(style);
+// `gap` is the room between cells where no rule divides them.
+QString Row(const QStringList& cells, const char* tag, const QString& style = {},
+            const QString& gap = {}) {
+  QStringList tagged;
   for (const QString& cell : cells) {
-    row += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), cell.toHtmlEscaped());
+    tagged << QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), cell.toHtmlEscaped());
   }
-  return row + QStringLiteral("</tr>");
+  return QStringLiteral("<tr%1>%2</tr>").arg(style, tagged.join(gap));
 }
 
 }  // namespace
@@ -50,7 +52,8 @@ QString SheetHtml(const std::vector<SheetSection>& sections) {
                         Row(section.heads, "th")
                   : QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
     const QString style = section.warnings ? QStringLiteral(" style=\"color:#b00000\"") : "";
-    for (const QStringList& row : section.rows) html += Row(row, "td", style);
+    const QString gap = ruled ? QString() : QStringLiteral("<td width=\"16\"></td>");
+    for (const QStringList& row : section.rows) html += Row(row, "td", style, gap);
     html += QStringLiteral("</table>");
   }
   return html;
