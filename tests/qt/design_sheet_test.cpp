@@ -170,7 +170,7 @@ TEST(DesignSheet, TheSchematicAndEverySavedFormatHoldTheValues) {
   });
 }
 
-TEST(DesignSheet, APathThatCannotBeWrittenGivesAMessageAndNoFile) {
+TEST(DesignSheet, APathThatCannotBeWrittenOrAnUnknownKindGivesAMessageAndNoFile) {
   RunProgram([](QMainWindow* frame) {
     OpenWorkedSheet(frame);
     QTemporaryDir folder;
@@ -182,6 +182,8 @@ TEST(DesignSheet, APathThatCannotBeWrittenGivesAMessageAndNoFile) {
     EXPECT_TRUE(message.startsWith("The sheet could not be saved to “" + path + "”"))
         << message.toStdString();
     EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(
+        SaveAs(folder.filePath("sheet.txt")).contains("does not end in .pdf, .svg or .png"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(' '), "plain-file");
     Quit(frame);
   });
