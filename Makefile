@@ -1,9 +1,9 @@
 # The two commands of the README: `make run` and `make test`. The others:
 # `make fuzz` (FUZZ_SECONDS per target), `make bench`, `make coverage`,
-# `make bench-startup`, `make screenshot`, `make install`, `make uninstall`,
-# `make package`.
-.PHONY: run test test-asan deps build clean fuzz fuzz-build fuzz-ci bench bench-startup coverage \
-        screenshot install uninstall package
+# `make bench-startup`, `make bench-sheet`, `make screenshot`, `make install`,
+# `make uninstall`, `make package`.
+.PHONY: run test test-asan deps build clean fuzz fuzz-build fuzz-ci bench bench-startup bench-sheet \
+        coverage screenshot install uninstall package
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -43,10 +43,10 @@ uninstall:
 package: build
 	cmake --build --preset default --target package
 
-# The README's pictures, a finished design and the longest messages, drawn
-# without a display.
+# The README's pictures, a finished design, the longest messages and the
+# design sheet, drawn without a display.
 screenshot: build
-	./build/default/tools/ra34063_screenshot docs/screenshot.png docs/messages.png
+	./build/default/tools/ra34063_screenshot docs/screenshot.png docs/messages.png docs/sheet.png
 
 fuzz-build:
 	@tools/install-deps.sh clang libclang-rt-14-dev
@@ -69,6 +69,13 @@ bench-startup: deps
 	cmake --preset startup
 	cmake --build --preset startup -j $(JOBS)
 	tools/startup-bench.sh
+
+# Updating an open design sheet after a Go, on the offscreen platform.
+bench-sheet: deps
+	cmake --preset startup
+	cmake --build --preset startup -j $(JOBS)
+	./build/startup/bench/sheet_bench --benchmark_repetitions=10 \
+	  --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
 
 coverage:
 	@tools/install-deps.sh gcovr

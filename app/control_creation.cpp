@@ -92,13 +92,18 @@ void CreateControl(MC34063& window, const ControlRow& row) {
     if (binding.key != nullptr) {
       auto key = binding.key;
       control->InstallEventHandler(
-          binding.event, fw::Delegate(fw::Delegate::KeyFilter(
-                             [&window, key](const std::string& k) { return (window.*key)(k); })));
+          binding.event, fw::Delegate(fw::Delegate::KeyFilter([&window, key](const std::string& k) {
+            const bool handled = (window.*key)(k);
+            window.AfterHandler();
+            return handled;
+          })));
     } else {
       auto plain = binding.plain;
-      control->InstallEventHandler(
-          binding.event,
-          fw::Delegate(fw::Delegate::Plain([&window, plain] { (window.*plain)(); })));
+      control->InstallEventHandler(binding.event,
+                                   fw::Delegate(fw::Delegate::Plain([&window, plain] {
+                                     (window.*plain)();
+                                     window.AfterHandler();
+                                   })));
     }
   }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -72,6 +73,13 @@ class MC34063 : public fw::Window {
   virtual std::shared_ptr<fw::MenuItem> FileMenu();
   virtual std::shared_ptr<fw::QuitMenuItem> FileQuit();
 
+  // Called after each handler a control runs, when the design may have
+  // changed; a presentation that follows the design installs it.
+  void SetAfterHandler(std::function<void()> listener) { after_handler_ = std::move(listener); }
+  void AfterHandler() const {
+    if (after_handler_) after_handler_();
+  }
+
   virtual void Event_Open();
   virtual double Evalue(double value, std::int32_t series, std::int32_t mode);
   virtual void ReEvaluate();
@@ -81,6 +89,7 @@ class MC34063 : public fw::Window {
 
   design::DesignState state_;
   design::Calculator calculator_;
+  std::function<void()> after_handler_;
 };
 
 // The window's own timer class; it adds nothing to Timer.

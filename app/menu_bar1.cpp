@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/command_menu_item.h"
 #include "framework/nil_object_exception.h"
 #include "framework/runtime.h"
 
@@ -71,6 +72,9 @@ void MenuBar1::Constructor() {
 
 void MenuBar1::Untitled0() {
   Append(Item("FileMenu", "&File"));
+  AppendTo(
+      *this, "FileMenu",
+      MakeItem(std::make_shared<CommandMenuItem>(), "FileDesignSheet", "Design &Sheet…", "Cmd+D"));
   AppendTo(*this, "FileMenu",
            MakeItem(std::make_shared<fw::QuitMenuItem>(), "FileQuit", "Quit", "Cmd+Q"));
 }

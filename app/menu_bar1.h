@@ -1,7 +1,6 @@
-// The program's one menu bar: File with Quit, Edit with the text commands,
-// Help with About.
-// One instance, made on first access and shared by the application object
-// and the window.
+// The program's one menu bar: File with the design sheet and Quit, Edit with
+// the text commands, Help with About. One instance, made on first access and
+// shared by the application object and the window.
 #pragma once
 
 #include <memory>

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/front_end.h"
+#include "app/sheet_view/sheet_opener.h"
 
 namespace app {
 
@@ -15,7 +16,12 @@ FrontEnd MakeFrontEnd(int&, char**) {
   fw::qt::QtFrontEnd::NameDesktopEntry(RA34063_APP_ID);
 #endif
   fw::qt::QtFrontEnd* front = qt.get();
-  return {std::move(qt), [front](fw::Window& window) { front->Present(window); }};
+  return {std::move(qt), [front](fw::Window& window) {
+            front->Present(window);
+            if (auto* calculator = dynamic_cast<MC34063*>(&window)) {
+              sheet::Attach(*calculator, front->ViewOf(window)->Frame());
+            }
+          }};
 }
 
 }  // namespace app

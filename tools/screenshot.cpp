@@ -1,6 +1,7 @@
 // Renders the window to PNGs on the offscreen platform, for the README: a
-// finished design and, when asked for, every message with the longest numbers.
-// Usage: ra34063_screenshot DESIGN.png [MESSAGES.png]
+// finished design and, when asked for, every message with the longest numbers
+// and the design sheet of the finished design.
+// Usage: ra34063_screenshot DESIGN.png [MESSAGES.png [SHEET.png]]
 #include <QMainWindow>
 #include <QTimer>
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #include "app/mc34063.h"
 #include "app/program.h"
+#include "app/sheet_view/sheet_opener.h"
 #include "framework/qt/qt_front_end.h"
 #include "framework/runtime.h"
 #include "harness/qt_driver.h"
@@ -23,11 +25,25 @@ void Design(QMainWindow* frame, const std::vector<std::pair<const char*, QString
   QCoreApplication::sendPostedEvents();  // lays the scrolling messages out
 }
 
+// The design sheet of the design the window shows, opened from the File menu.
+bool SheetShot(QMainWindow* frame, const QString& path) {
+  auto opener = app::sheet::Attach(*app::MC34063::ImplicitInstance(), frame,
+                                   {QStringLiteral(RA_SHEET_MODULE_DIR)});
+  qt_driver::Find<QAction>(frame, "FileDesignSheet")->trigger();
+  if (opener->View() == nullptr) return false;
+  QWidget* sheet = opener->View()->Window();
+  sheet->resize(820, 1090);  // the whole sheet, with no scrolling
+  QCoreApplication::sendPostedEvents();
+  const bool saved = sheet->grab().save(path, "PNG");
+  sheet->close();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 && argc != 3) {
-    std::fprintf(stderr, "usage: %s DESIGN.png [MESSAGES.png]\n", argv[0]);
+  if (argc < 2 || argc > 4) {
+    std::fprintf(stderr, "usage: %s DESIGN.png [MESSAGES.png [SHEET.png]]\n", argv[0]);
     return 2;
   }
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -39,7 +55,8 @@ int main(int argc, char** argv) {
     qt_driver::PickRow(qt_driver::Find<QComboBox>(frame, "DeviceLimitsPU"), 7);
     Design(frame, {{"VinEF", "5"}, {"VoutEF", "12"}, {"IoutEF", "0.1"}, {"VfEF", "0.4"}});
     saved = frame->grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
-    if (argc == 3) {
+    if (argc == 4) saved = SheetShot(frame, QString::fromLocal8Bit(argv[3])) && saved;
+    if (argc >= 3) {
       Design(frame, {{"VinEF", "2.9"}, {"VoutEF", "60"}, {"FreqEF", "900000"}, {"IoutEF", "3"}});
       saved = frame->grab().save(QString::fromLocal8Bit(argv[2]), "PNG") && saved;
     }

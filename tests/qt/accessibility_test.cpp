@@ -8,7 +8,7 @@
 #include <QLabel>
 
 #include "harness/qt_driver.h"
-#include "qt/run_program.h"
+#include "run_program.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ QString Shown(QWidget* control) {
 }
 
 TEST(Accessibility, FieldsPopupsAndResultsAreNamedWithTheirUnitsValuedByTheirTextsAndLabelled) {
-  qt_driver::RunProgram([](QMainWindow* frame) {
-    qt_driver::EnterWorkedExample(frame);
+  qt_program::RunProgram([](QMainWindow* frame) {
+    qt_program::EnterWorkedExample(frame);
     QTest::keyClick(Find<QLineEdit>(frame, "VfEF"), Qt::Key_Return);
     ASSERT_EQ(qt_driver::TextOf(frame, "OutAccST"), "0.4322 volts");
     for (const Named& n : kNamed) {
@@ -74,12 +74,12 @@ TEST(Accessibility, FieldsPopupsAndResultsAreNamedWithTheirUnitsValuedByTheirTex
         EXPECT_EQ(labels[0].first->object(), Find<QLabel>(frame, n.label)) << n.control;
       }
     }
-    qt_driver::Quit(frame);
+    qt_program::Quit(frame);
   });
 }
 
 TEST(Accessibility, EveryControlTheKeyboardReachesHasAName) {
-  qt_driver::RunProgram([](QMainWindow* frame) {
+  qt_program::RunProgram([](QMainWindow* frame) {
     int reached = 0;
     for (QWidget* control : frame->centralWidget()->findChildren<QWidget*>()) {
       if (!(control->focusPolicy() & Qt::TabFocus)) continue;
@@ -89,7 +89,7 @@ TEST(Accessibility, EveryControlTheKeyboardReachesHasAName) {
           << control->objectName().toStdString();
     }
     EXPECT_EQ(reached, 18);
-    qt_driver::Quit(frame);
+    qt_program::Quit(frame);
   });
 }
 

@@ -15,23 +15,18 @@
 
 #include "framework/qt/text_fit.h"
 #include "harness/qt_driver.h"
-#include "qt/run_program.h"
+#include "run_program.h"
 
 namespace {
 
-using qt_driver::EnterWorkedExample;
 using qt_driver::Find;
 using qt_driver::PickRow;
-using qt_driver::Quit;
-using qt_driver::RunProgram;
 using qt_driver::TextOf;
 using qt_driver::TypeInto;
-
-// The worked example designed with Return in the last field typed.
-void DesignWithEnter(QMainWindow* frame) {
-  EnterWorkedExample(frame);
-  QTest::keyClick(Find<QLineEdit>(frame, "VfEF"), Qt::Key_Return);
-}
+using qt_program::DesignWithEnter;
+using qt_program::EnterWorkedExample;
+using qt_program::Quit;
+using qt_program::RunProgram;
 
 // The texts of the named widgets, joined by "|".
 QString Texts(QMainWindow* frame, std::initializer_list<const char*> names) {

@@ -11,12 +11,12 @@
 #include <functional>
 
 #include "harness/qt_driver.h"
-#include "qt/run_program.h"
+#include "run_program.h"
 
 namespace {
 
 using qt_driver::Find;
-using qt_driver::RunProgram;
+using qt_program::RunProgram;
 using qt_driver::TypeInto;
 
 // A key as the window system hands it to the program's window.
@@ -54,7 +54,7 @@ TEST(EditMenu, EachItemIsEnabledOnlyWhenItCanActOnTheFocusedField) {
     EXPECT_TRUE(vin->hasFocus());
     Find<QPushButton>(frame, "PushButton1")->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(EnabledEditItems(frame), "");
-    qt_driver::Quit(frame);
+    qt_program::Quit(frame);
   });
 }
 
@@ -98,7 +98,7 @@ TEST(EditMenu, EachItemActsOnTheFocusedFieldsSelectionByMenuLetterAndByShortcut)
       EXPECT_EQ(AfterEdit(frame, [&] { Press(frame, c.shortcut, Qt::ControlModifier); }), c.after)
           << c.item << " by its shortcut";
     }
-    qt_driver::Quit(frame);
+    qt_program::Quit(frame);
   });
 }
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "harness/qt_driver.h"
-#include "qt/run_program.h"
+#include "run_program.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ struct TabStop {
 TEST(Focus, EveryKindOfTabStopLooksDifferentWithTheFocus) {
   const TabStop stops[] = {
       {"PushButton1", "VripEF"}, {"VinEF", "RTempcoEF"}, {"PerPU", "DeviceLimitsPU"}};
-  qt_driver::RunProgram([&](QMainWindow* frame) {
+  qt_program::RunProgram([&](QMainWindow* frame) {
     for (const TabStop& stop : stops) {
       QWidget* control = Find<QWidget>(frame, stop.control);
       QWidget* before = Find<QWidget>(frame, stop.before);
@@ -30,7 +30,7 @@ TEST(Focus, EveryKindOfTabStopLooksDifferentWithTheFocus) {
       ASSERT_TRUE(control->hasFocus()) << stop.control;
       EXPECT_NE(control->grab().toImage(), without) << stop.control;
     }
-    qt_driver::Quit(frame);
+    qt_program::Quit(frame);
   });
 }
 

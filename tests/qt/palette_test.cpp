@@ -13,7 +13,7 @@
 
 #include "framework/qt/text_colour.h"
 #include "harness/qt_driver.h"
-#include "qt/run_program.h"
+#include "run_program.h"
 
 namespace {
 
@@ -87,8 +87,8 @@ TEST(Palette, EveryTextReadsOnALightAndOnADarkPaletteTheMessagesTooAlsoAfterASwi
   const QPalette dark = DarkPalette();
   for (const auto& [start, then] : {std::pair{light, dark}, std::pair{dark, light}}) {
     QApplication::setPalette(start);
-    qt_driver::RunProgram([then = then](QMainWindow* frame) {
-      qt_driver::EnterWorkedExample(frame);
+    qt_program::RunProgram([then = then](QMainWindow* frame) {
+      qt_program::EnterWorkedExample(frame);
       QTest::keyClick(Find<QLineEdit>(frame, "VfEF"), Qt::Key_Return);
       EXPECT_EQ(Unreadable(frame).join(", ").toStdString(), "") << "with a design";
       qt_driver::TypeInto(frame, "VoutEF", "60");
@@ -100,7 +100,7 @@ TEST(Palette, EveryTextReadsOnALightAndOnADarkPaletteTheMessagesTooAlsoAfterASwi
         return frame->palette().color(QPalette::Window) == then.color(QPalette::Window);
       }));
       EXPECT_EQ(Unreadable(frame).join(", ").toStdString(), "") << "after the switch";
-      qt_driver::Quit(frame);
+      qt_program::Quit(frame);
     });
   }
   QApplication::setPalette(original);

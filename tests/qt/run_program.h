@@ -1,5 +1,5 @@
-// Runs the whole program on the Qt front end under a script, for the window
-// tests.
+// Runs the whole program on the Qt front end for a test script, and the
+// user's first steps in it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QToolTip>
+#include <cstdint>
 #include <functional>
 
 #include "app/mc34063.h"
@@ -15,15 +16,17 @@
 #include "framework/runtime.h"
 #include "harness/qt_driver.h"
 
-namespace qt_driver {
+namespace qt_program {
 
 // Makes the window the active one, as the user's window is when they type.
-inline void Activate(QMainWindow* frame) {
+inline void Activate(QWidget* frame) {
   // On the offscreen platform a help tip that came up under the pointer is
   // the active window.
   QToolTip::hideText();
   frame->activateWindow();
   EXPECT_TRUE(QTest::qWaitForWindowActive(frame));
+  // The application learns of it a little later than the window does.
+  EXPECT_TRUE(QTest::qWaitFor([frame] { return frame->isActiveWindow(); }));
 }
 
 // Runs the program; `script` gets the shown window's frame once the loop
@@ -60,11 +63,17 @@ inline void Quit(QMainWindow* frame) {
 
 // Chip row 7, Vin 5, Vout 12, Iout 0.1, Vf 0.4, defaults elsewhere.
 inline void EnterWorkedExample(QMainWindow* frame) {
-  PickRow(Find<QComboBox>(frame, "DeviceLimitsPU"), 7);
-  TypeInto(frame, "VinEF", "5");
-  TypeInto(frame, "VoutEF", "12");
-  TypeInto(frame, "IoutEF", "0.1");
-  TypeInto(frame, "VfEF", "0.4");
+  qt_driver::PickRow(qt_driver::Find<QComboBox>(frame, "DeviceLimitsPU"), 7);
+  qt_driver::TypeInto(frame, "VinEF", "5");
+  qt_driver::TypeInto(frame, "VoutEF", "12");
+  qt_driver::TypeInto(frame, "IoutEF", "0.1");
+  qt_driver::TypeInto(frame, "VfEF", "0.4");
 }
 
-}  // namespace qt_driver
+// The worked example designed with Return in the last field typed.
+inline void DesignWithEnter(QMainWindow* frame) {
+  EnterWorkedExample(frame);
+  QTest::keyClick(qt_driver::Find<QLineEdit>(frame, "VfEF"), Qt::Key_Return);
+}
+
+}  // namespace qt_program

@@ -1,0 +1,82 @@
+#include "app/sheet_view/sections_view.h"
+
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+namespace app::sheet {
+namespace {
+
+QList<int> Shape(const std::vector<SheetSection>& sections) {
+  QList<int> shape;
+  for (const SheetSection& section : sections) {
+    shape << section.heads.size() << int(section.rows.size()) << int(section.warnings);
+    for (const QStringList& row : section.rows) shape << row.size();
+  }
+  return shape;
+}
+
+// The texts in the order Rebuild makes the labels.
+QStringList Texts(const std::vector<SheetSection>& sections) {
+  QStringList texts;
+  for (const SheetSection& section : sections) {
+    texts << section.title << section.heads;
+    for (const QStringList& row : section.rows) texts << row;
+  }
+  return texts;
+}
+
+QFont Bold(QFont font, double scale = 1.0) {
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * scale);
+  return font;
+}
+
+}  // namespace
+
+SectionsView::SectionsView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("SheetText"));
+  setBackgroundRole(QPalette::Base);
+  setAutoFillBackground(true);
+  new QVBoxLayout(this);
+}
+
+void SectionsView::Show(const std::vector<SheetSection>& sections) {
+  if (Shape(sections) != shape_) Rebuild(sections);
+  const QStringList texts = Texts(sections);
+  for (int i = 0; i < labels_.size(); ++i) labels_[i]->setText(texts[i]);
+}
+
+void SectionsView::Rebuild(const std::vector<SheetSection>& sections) {
+  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+  labels_.clear();
+  shape_ = Shape(sections);
+  auto* column = static_cast<QVBoxLayout*>(layout());
+  while (QLayoutItem* item = column->takeAt(0)) delete item;
+  auto add = [&](QGridLayout* grid, int row, int col, const QFont& font, int span = 1) {
+    auto* label = new QLabel(this);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    grid->addWidget(label, row, col, 1, span);
+    labels_ << label;
+    return label;
+  };
+  for (const SheetSection& section : sections) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    add(grid, 0, 0, Bold(font(), 1.15), -1);
+    for (int c = 0; c < section.heads.size(); ++c) add(grid, 1, c, Bold(font()));
+    for (std::size_t r = 0; r < section.rows.size(); ++r) {
+      for (int c = 0; c < section.rows[r].size(); ++c) {
+        QLabel* cell = add(grid, int(r) + 2, c, font());
+        cell->setWordWrap(section.rows[r].size() == 1);
+        if (section.warnings) cell->setStyleSheet(QStringLiteral("color: #b00000"));
+      }
+    }
+    grid->setColumnStretch(grid->columnCount() - 1, 1);
+    column->addLayout(grid);
+    column->addSpacing(8);
+  }
+  column->addStretch(1);
+}
+
+}  // namespace app::sheet

@@ -1,0 +1,27 @@
+// The sheet's sections on screen, one label a cell. A new design of the same
+// shape only changes the labels' texts, which is what keeps an update short.
+#pragma once
+
+#include <QLabel>
+#include <QList>
+#include <QWidget>
+#include <vector>
+
+#include "app/sheet_view/sheet_sections.h"
+
+namespace app::sheet {
+
+class SectionsView : public QWidget {
+ public:
+  explicit SectionsView(QWidget* parent);
+
+  void Show(const std::vector<SheetSection>& sections);
+
+ private:
+  void Rebuild(const std::vector<SheetSection>& sections);
+
+  QList<int> shape_;       // per section: columns, then rows
+  QList<QLabel*> labels_;  // in reading order
+};
+
+}  // namespace app::sheet

@@ -1,0 +1,138 @@
+// The design sheet's window: the schematic above the sheet's text, a File
+// menu to save it and an Edit menu to copy it.
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "app/sheet_view/schematic.h"
+#include "app/sheet_view/schematic_widget.h"
+#include "app/sheet_view/sections_view.h"
+#include "app/sheet_view/sheet_file.h"
+#include "app/sheet_view/sheet_sections.h"
+#include "app/sheet_view/sheet_view.h"
+
+namespace app::sheet {
+namespace {
+
+constexpr std::pair<const char*, const char*> kFormats[] = {
+    {"PDF (*.pdf)", "pdf"}, {"SVG (*.svg)", "svg"}, {"PNG image (*.png)", "png"}};
+
+class SheetWindow final : public QMainWindow, public SheetView {
+ public:
+  explicit SheetWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
+    setObjectName(QStringLiteral("DesignSheet"));
+    setWindowTitle(QStringLiteral("Design Sheet"));
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    schematic_ = new SchematicWidget(content);
+    scroll_ = new QScrollArea(content);
+    text_ = new SectionsView(scroll_);
+    scroll_->setWidget(text_);
+    scroll_->setWidgetResizable(true);
+    none_ = new QLabel(QLatin1String(kNoDesign), content);
+    none_->setObjectName(QStringLiteral("NoDesign"));
+    none_->setWordWrap(true);
+    none_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(schematic_, 1);
+    layout->addWidget(scroll_, 1);
+    layout->addWidget(none_, 1);
+    setCentralWidget(content);
+    BuildMenus();
+    resize(820, 900);
+  }
+
+  QWidget* Window() override { return this; }
+  QByteArray Schematic() const override { return svg_; }
+
+  void Show(const SheetModel& model) override {
+    // The design's widgets stay while no design stands, to be filled again.
+    schematic_->setVisible(model.stands);
+    scroll_->setVisible(model.stands);
+    none_->setVisible(!model.stands);
+    svg_.clear();
+    sections_.clear();
+    plain_.clear();
+    if (model.stands) {
+      svg_ = FilledSchematic(model.schematic);
+      sections_ = SheetSections(model);
+      plain_ = QString::fromStdString(model.plain_text);
+      schematic_->Load(svg_);
+      text_->Show(sections_);
+    }
+    copy_->setEnabled(model.stands);
+    save_->setEnabled(model.stands);
+  }
+
+ protected:
+  // The schematic takes no more height than it can fill; the text the rest.
+  void resizeEvent(QResizeEvent* event) override {
+    QMainWindow::resizeEvent(event);
+    schematic_->setMaximumHeight(
+        std::max(schematic_->minimumHeight(), schematic_->FullHeight(schematic_->width())));
+  }
+
+ private:
+  void BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    save_ = file->addAction(QStringLiteral("Save &As…"), this, &SheetWindow::SaveAs);
+    save_->setObjectName(QStringLiteral("SheetSaveAs"));
+    save_->setShortcuts(QKeySequence::SaveAs);
+    QAction* close = file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
+    close->setShortcuts(QKeySequence::Close);
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    copy_ = edit->addAction(QStringLiteral("&Copy"), this, &SheetWindow::Copy);
+    copy_->setObjectName(QStringLiteral("SheetCopy"));
+    copy_->setShortcuts(QKeySequence::Copy);
+  }
+
+  void Copy() {
+    auto* data = new QMimeData;
+    data->setText(plain_);
+    data->setImageData(SchematicImage(svg_, 1600));
+    QApplication::clipboard()->setMimeData(data);
+  }
+
+  void SaveAs() {
+    QFileDialog dialog(this, QStringLiteral("Save Design Sheet"));
+    dialog.setObjectName(QStringLiteral("SaveSheetDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const auto& [filter, suffix] : kFormats) filters << QLatin1String(filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+      for (const auto& [filter, suffix] : kFormats) {
+        if (chosen == QLatin1String(filter)) dialog.setDefaultSuffix(QLatin1String(suffix));
+      }
+    });
+    dialog.selectFile(QStringLiteral("design-sheet.pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    SheetPicture picture(svg_, SheetHtml(sections_));
+    const QString failure = SaveSheet(picture, dialog.selectedFiles().constFirst());
+    if (!failure.isEmpty()) QMessageBox::warning(this, QStringLiteral("Design Sheet"), failure);
+  }
+
+  SchematicWidget* schematic_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  SectionsView* text_ = nullptr;
+  QLabel* none_ = nullptr;
+  QAction* copy_ = nullptr;
+  QAction* save_ = nullptr;
+  QByteArray svg_;
+  std::vector<SheetSection> sections_;
+  QString plain_;
+};
+
+}  // namespace
+}  // namespace app::sheet
+
+extern "C" Q_DECL_EXPORT app::sheet::SheetView* ra34063_make_sheet_view(QWidget* parent) {
+  return new app::sheet::SheetWindow(parent);
+}

@@ -1,0 +1,226 @@
+// The design sheet as a user meets it: opened from the File menu, following
+// the calculator window, copied, saved, and missing.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/sheet_view/sheet_opener.h"
+#include "harness/qt_driver.h"
+#include "run_program.h"
+
+namespace {
+
+using qt_driver::Find;
+using qt_driver::TypeInto;
+using qt_program::Activate;
+using qt_program::DesignWithEnter;
+using qt_program::Quit;
+using qt_program::RunProgram;
+
+// The worked example's parts as the window shows them.
+const QStringList kParts = {"820 pF", "0.5 Ω", "253 µH", "180 µF", "1.6 kΩ", "13 kΩ"};
+// What the worked example's sheet works out: Rsc to buy, its dissipation,
+// l_min, the nominal and the lowest output, the closest pair's output, and
+// the efficiency.
+const QStringList kFigures = {"0.47 Ω", "37.6 mW", "126 µH", "11.4 V", "9.94 V", "12.1 V", "78.0%"};
+
+app::sheet::SheetOpener* AttachSheet(QMainWindow* frame,
+                                     QStringList folders = {QStringLiteral(RA_SHEET_MODULE_DIR)}) {
+  return app::sheet::Attach(*app::MC34063::ImplicitInstance(), frame, std::move(folders));
+}
+
+// The worked example designed, then the sheet opened from the File menu.
+app::sheet::SheetOpener* OpenWorkedSheet(QMainWindow* frame) {
+  app::sheet::SheetOpener* opener = AttachSheet(frame);
+  DesignWithEnter(frame);
+  Find<QAction>(frame, "FileDesignSheet")->trigger();
+  return opener;
+}
+
+QWidget* Sheet() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == "DesignSheet" && widget->isVisible()) return widget;
+  }
+  return nullptr;
+}
+
+// Every text the sheet shows below its schematic.
+QString SheetText() {
+  QStringList texts;
+  for (const QLabel* label : Sheet()->findChildren<QLabel*>()) {
+    if (label->isVisibleTo(Sheet())) texts << label->text();
+  }
+  return texts.join('\n');
+}
+
+// Runs `act` on the first modal window of type T that comes up; stops
+// looking when the returned timer is deleted.
+template <typename T>
+QTimer* WhenModal(std::function<void(T*)> act) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, act] {
+    if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      poll->stop();
+      act(modal);
+    }
+  });
+  poll->start(10);
+  return poll;
+}
+
+// Chooses Save As… on the sheet and gives `path` in its dialog; gives the
+// text of the message box that follows, if any.
+QString SaveAs(const QString& path) {
+  QString message;
+  std::unique_ptr<QTimer> on_message(WhenModal<QMessageBox>([&](QMessageBox* box) {
+    message = box->text();
+    box->close();
+  }));
+  std::unique_ptr<QTimer> on_dialog(WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+    // Typed into the name field, as the user does: selectFile leaves a
+    // focused field alone.
+    Find<QLineEdit>(dialog, "fileNameEdit")->setText(path);
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own, checks included
+  }));
+  Find<QAction>(Sheet(), "SheetSaveAs")->trigger();
+  return message;
+}
+
+QString PdfText(const QString& path) {
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {"-layout", path, "-"});
+  EXPECT_TRUE(pdftotext.waitForFinished());
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+TEST(DesignSheet, OpensFromTheFileMenuAndFollowsTheWindow) {
+  RunProgram([](QMainWindow* frame) {
+    AttachSheet(frame);
+    DesignWithEnter(frame);
+    // The shortcut reaches the menu while a field has the focus.
+    QTest::keyClick(Find<QLineEdit>(frame, "VfEF"), Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return Sheet() != nullptr; }));
+    for (const QString& figure : kFigures)
+      EXPECT_TRUE(SheetText().contains(figure)) << figure.toStdString();
+    EXPECT_TRUE(Find<QWidget>(Sheet(), "Schematic")->isVisible());
+
+    Activate(frame);
+    TypeInto(frame, "CtST", "470");
+    ASSERT_TRUE(QTest::qWaitFor([] { return SheetText().contains("470 pF"); }));
+    TypeInto(frame, "R1EF", "2.2");
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return SheetText().contains("20 kΩ"); }));  // R2 after the pause
+    EXPECT_TRUE(SheetText().contains("2.4 kΩ"));
+
+    TypeInto(frame, "VoutEF", "15");
+    ASSERT_TRUE(QTest::qWaitFor([] { return SheetText().contains("No design"); }));
+    EXPECT_FALSE(SheetText().contains(QRegularExpression("\\d")));
+    EXPECT_FALSE(Find<QWidget>(Sheet(), "Schematic")->isVisible());
+    EXPECT_FALSE(Find<QAction>(Sheet(), "SheetCopy")->isEnabled());
+    QTest::keyClick(Find<QLineEdit>(frame, "VoutEF"), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([] { return SheetText().contains("VR ≥ 15.0 V"); }));
+    EXPECT_TRUE(Find<QWidget>(Sheet(), "Schematic")->isVisible());
+
+    // Closed, it is brought up to date when opened again.
+    Sheet()->close();  // as its title bar's button does
+    TypeInto(frame, "CtST", "1000");
+    QTest::keyClick(Find<QLineEdit>(frame, "CtST"), Qt::Key_D, Qt::ControlModifier);
+    ASSERT_NE(Sheet(), nullptr);
+    EXPECT_TRUE(SheetText().contains("1 nF"));
+    Quit(frame);
+  });
+}
+
+TEST(DesignSheet, TheSchematicAndEverySavedFormatHoldTheValues) {
+  RunProgram([](QMainWindow* frame) {
+    app::sheet::SheetOpener* opener = OpenWorkedSheet(frame);
+    ASSERT_NE(opener->View(), nullptr);
+    const QString schematic = QString::fromUtf8(opener->View()->Schematic());
+    for (const QString& value : kParts + QStringList{"5 V", "12 V", "Vf 400 mV"}) {
+      EXPECT_TRUE(schematic.contains(">" + value + "<")) << value.toStdString();
+    }
+    EXPECT_FALSE(schematic.contains("{{"));
+
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("sheet.pdf");
+    EXPECT_EQ(SaveAs(pdf), "");
+    const QString text = PdfText(pdf);
+    for (const QString& value : kParts + kFigures) {
+      EXPECT_TRUE(text.contains(value)) << value.toStdString() << " not in\n" << text.toStdString();
+    }
+    EXPECT_EQ(SaveAs(folder.filePath("sheet.svg")), "");
+    QFile svg(folder.filePath("sheet.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(svg.readAll()).contains("0.47 Ω"));
+    EXPECT_EQ(SaveAs(folder.filePath("sheet.png")), "");
+    EXPECT_GT(QImage(folder.filePath("sheet.png")).height(), 1000);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(' '),
+              "sheet.pdf sheet.png sheet.svg");
+    Quit(frame);
+  });
+}
+
+TEST(DesignSheet, APathThatCannotBeWrittenOrAnUnknownKindGivesAMessageAndNoFile) {
+  RunProgram([](QMainWindow* frame) {
+    OpenWorkedSheet(frame);
+    QTemporaryDir folder;
+    QFile blocker(folder.filePath("plain-file"));  // not a folder
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = folder.filePath("plain-file/sheet.pdf");
+    const QString message = SaveAs(path);
+    EXPECT_TRUE(message.startsWith("The sheet could not be saved to “" + path + "”"))
+        << message.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(
+        SaveAs(folder.filePath("sheet.txt")).contains("does not end in .pdf, .svg or .png"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(' '), "plain-file");
+    Quit(frame);
+  });
+}
+
+TEST(DesignSheet, CopyTakesTheTextAndTheSchematic) {
+  RunProgram([](QMainWindow* frame) {
+    OpenWorkedSheet(frame);
+    Activate(Sheet());
+    QTest::keyClick(Sheet(), Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(copied->text().startsWith("Design Sheet\n"));
+    for (const QString& figure : kFigures)
+      EXPECT_TRUE(copied->text().contains(figure)) << figure.toStdString();
+    const QImage image = qvariant_cast<QImage>(copied->imageData());
+    EXPECT_GT(image.width(), image.height());
+    Quit(frame);
+  });
+}
+
+TEST(DesignSheet, AMissingLibraryGivesAMessageAndTheWindowGoesOn) {
+  RunProgram([](QMainWindow* frame) {
+    QTemporaryDir empty;
+    AttachSheet(frame, {empty.path()});
+    QString message;
+    std::unique_ptr<QTimer> on_message(WhenModal<QMessageBox>([&](QMessageBox* box) {
+      message = box->text();
+      box->close();
+    }));
+    Find<QAction>(frame, "FileDesignSheet")->trigger();
+    EXPECT_TRUE(message.startsWith("The design sheet cannot be opened")) << message.toStdString();
+    EXPECT_EQ(Sheet(), nullptr);
+    DesignWithEnter(frame);
+    EXPECT_EQ(qt_driver::TextOf(frame, "CtST"), "820");
+    Quit(frame);
+  });
+}
+
+}  // namespace
