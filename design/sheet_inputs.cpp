@@ -1,6 +1,5 @@
 // What the design sheet reads from the window: the design state, and the
 // fields by name.
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -13,10 +12,8 @@
 namespace design {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The number a field shows; NaN for an empty field or one without digits,
-// which shows no part.
+// The number a field shows; NaN for one that holds no number (empty, or a
+// hand edit such as "2x"), which shows no part.
 double Shown(const fw::ControlSet& controls, std::string_view name) {
   const fw::Control* control = controls.Find(name);
   std::string_view text;
@@ -25,9 +22,7 @@ double Shown(const fw::ControlSet& controls, std::string_view name) {
   } else {
     text = controls.Label(name).Text();  // raises for a name with no control
   }
-  if (std::none_of(text.begin(), text.end(), IsDigit)) {
-    return std::numeric_limits<double>::quiet_NaN();
-  }
+  if (!fw::IsNumber(text)) return std::numeric_limits<double>::quiet_NaN();
   return fw::Val(text);
 }
 
