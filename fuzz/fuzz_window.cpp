@@ -3,7 +3,8 @@
 // order, each action changes only the texts it may change, no part shows a
 // value that is none, "inf" or "nan", results stand only for the requirements
 // of the last Go that passed, and a tempco that is no number at or above 0
-// shows its sentence and no accuracy while a design stands.
+// shows its sentence and no accuracy while a design stands. The design sheet
+// stands with the design and writes every figure as a number or a dash.
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -16,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "design/design_sheet.h"
+#include "design/sheet_text.h"
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
@@ -226,6 +229,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (name == "ErrorOut" || (typed_text != typed.end() && typed_text->second == text)) continue;
       FUZZ_CHECK(ShowsAPartOrNothing(name, text), "action %zu shows %s '%s' in:\n%s", k,
                  name.c_str(), text.c_str(), ToScenario(actions).c_str());
+    }
+    const auto sheet = design::SheetInputsOf(window.State(), window.Window());
+    FUZZ_CHECK(sheet.has_value() == design_stands, "action %zu: sheet %d, design %d in:\n%s", k,
+               sheet.has_value(), design_stands, ToScenario(actions).c_str());
+    if (sheet) {
+      const std::string text = design::SheetPlainText(*sheet, design::ComputeSheet(*sheet));
+      FUZZ_CHECK(text.find("inf") == std::string::npos && text.find("nan") == std::string::npos,
+                 "action %zu: the sheet reads\n%s\nin:\n%s", k, text.c_str(),
+                 ToScenario(actions).c_str());
     }
     before = after;
   }
