@@ -45,7 +45,7 @@ class WindowDriver {
   // Runs one replay line, appending what it shows to `shown`; false for a
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
-  // with '#' are shown as they stand.
+  // with '#' are shown as they stand; "look" shows the window's layout.
   bool Apply(std::string_view line, std::string& shown);
 
  private:

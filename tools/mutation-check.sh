@@ -58,7 +58,7 @@ swaps = {" + ": " - ", " - ": " + ", " * ": " / ", " / ": " * ", " < ": " <= ",
          " <= ": " < ", " > ": " >= ", " >= ": " > ", " == ": " != ", " != ": " == ",
          " && ": " || ", " || ": " && "}
 operator = re.compile("|".join(re.escape(k) for k in sorted(swaps, key=len, reverse=True)))
-number = re.compile(r"(?<![\w.])(\d+\.\d*|\d*\.\d+|\d+)(e[+-]?\d+)?(?![\w.])")
+number = re.compile(r"(?<![\w.])(0x[0-9A-Fa-f]+|\d+\.\d*|\d*\.\d+|\d+)(e[+-]?\d+)?(?![\w.])")
 
 def code_spans(line):
     """Column ranges of a line outside comments, strings and characters."""
@@ -82,6 +82,9 @@ def code_spans(line):
 
 def number_mutants(text):
     mantissa, exponent = text.group(1), text.group(2) or ""
+    if mantissa.startswith("0x"):
+        value = int(mantissa, 16)
+        return [hex(value + 1), hex(max(value - 1, 0)), hex(value * 10)]
     if "." in mantissa or exponent:
         value = float(mantissa)
         return [repr(value * 10) + exponent, repr(value + 1) + exponent]
@@ -106,7 +109,7 @@ for path in files:
 # line of code.
 def changes(old, new):
     try:
-        return float(old) != float(new)
+        return float.fromhex(old) != float.fromhex(new) if "0x" in old else float(old) != float(new)
     except ValueError:
         return old != new
 

@@ -75,6 +75,23 @@ TEST(Left, CountsCharactersNotBytes) {
   for (const auto& c : lengths) EXPECT_EQ(fw::Len(c.text), c.length) << c.text;
 }
 
+// A well-formed sequence is one character; any byte that breaks one (a bad
+// lead, a continuation out of range, a sequence cut short) counts alone.
+TEST(Len, EveryEdgeOfAWellFormedSequence) {
+  // clang-format off
+  const struct { const char* text; std::int32_t length; } cases[] = {
+      {"\xc1\xbf", 2}, {"\xc2\x80", 1}, {"\xdf\xbf", 1}, {"\xc2\x7f", 2}, {"\xc2\xc0", 2},
+      {"\xe0\x9f\xbf", 3}, {"\xe0\xa0\x80", 1}, {"\xe1\x80\x80", 1}, {"\xef\xbf\xbf", 1},
+      {"\xed\x9f\xbf", 1}, {"\xec\xbf\xbf", 1}, {"\xee\x80\x80", 1}, {"\xe2\x82", 2},
+      {"\xe2\x82\xc0", 3}, {"\xe2\x82\xac", 1}, {"\xf0\x8f\xbf\xbf", 4},
+      {"\xf0\x90\x80\x80", 1}, {"\xf1\x80\x80\x80", 1}, {"\xf3\xbf\xbf\xbf", 1},
+      {"\xf4\x8f\xbf\xbf", 1}, {"\xf4\x90\x80\x80", 4}, {"\xf5\x80\x80\x80", 4},
+      {"\xf1\x80\x80", 3}, {"\xf1\x80\x80\x7f", 4}};
+  // clang-format on
+  for (const auto& c : cases)
+    EXPECT_EQ(fw::Len(c.text), c.length) << testing::PrintToString(c.text);
+}
+
 TEST(RuntimeMath, MaxPassesNaNOnToInt32OnlyInRange) {
   EXPECT_EQ(fw::Max(45.0, 65.0), 65.0);
   EXPECT_TRUE(std::isnan(fw::Max(NAN, 1.0)));
