@@ -3,7 +3,7 @@
 # this machine lacks. Safe to run again: it installs nothing when all is there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev qt6-base-dev
           libfontconfig-dev "$@")
 
 missing=()
