@@ -69,6 +69,17 @@ TEST(HeadlessEventLoop, RunFiresInDueOrderUntilQuit) {
   EXPECT_EQ(loop.NowMs(), 30);
 }
 
+TEST(HeadlessEventLoop, ATimerArmedWithNoWaitOrLessFiresAtTheCurrentTime) {
+  fw::HeadlessEventLoop loop;
+  loop.Advance(5);
+  std::vector<std::int64_t> fired_at;
+  for (std::int32_t wait : {0, -20}) {
+    loop.StartOneShot(wait, [&] { fired_at.push_back(loop.NowMs()); });
+  }
+  loop.Advance(0);
+  EXPECT_EQ(fired_at, (std::vector<std::int64_t>{5, 5}));
+}
+
 TEST(HeadlessEventLoop, TheClockStopsAtItsEndAndTimersStillFire) {
   constexpr std::int64_t kEnd = std::numeric_limits<std::int64_t>::max();
   fw::HeadlessEventLoop loop;

@@ -92,4 +92,12 @@ TEST(TextFieldCaret, PositionsPastTheEndStopAfterTheLastCharacter) {
   EXPECT_EQ(field.SelStart(), 0);
 }
 
+TEST(TextFieldCaret, AStoredTextPutsItAtTheStart) {
+  TextField field;
+  field.SetText("12");
+  field.SetSelStart(2);
+  field.SetProperties({{"Text", std::string("33000")}});
+  EXPECT_EQ(field.SelStart(), 0);
+}
+
 }  // namespace

@@ -32,7 +32,7 @@ TEST(Val, ReadsTheLongestNumberPrefix) {
       {"\n7", 0}, {"2.5e3", 2500}, {"1e999", kInf}, {"-1e999", -kInf}, {"-INFINITY", -kInf},
       {"Inf", kInf}, {"1e-999", 0}, {"1e99999999999999999999", kInf}, {"0.01e-322", 0},
       {"1e-99999999999999999999", 0}, {"0e99999999999999999999", 0}, {"0.0001e308", 1e304},
-      {"4\0002"s, 4}, {"\xff\x31", 0}, {"1\xc3", 1}};
+      {"4\0002"s, 4}, {"\xff\x31", 0}, {"1\xc3", 1}, {"xnf", 0}, {"-Man", 0}, {"in", 0}};
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(fw::Val(c.text), c.value) << '"' << c.text << '"';
   EXPECT_TRUE(std::isnan(fw::Val("-nAn")));
@@ -49,6 +49,9 @@ TEST(Val, LongTexts) {
   EXPECT_EQ(fw::Val("-1" + std::string(100000, '0') + "e-99999999999999999999"), 0.0);
   EXPECT_DOUBLE_EQ(fw::Val(ones + "e-99990"), 1111111111.1111111);
   EXPECT_EQ(fw::Val("3" + std::string(20000, 'x')), 3.0);
+  // Out of range either way, the exponent pulling against the digits.
+  EXPECT_EQ(fw::Val("1" + std::string(400, '0') + "e-50"), kInf);
+  EXPECT_EQ(fw::Val("0." + std::string(400, '0') + "1e+50"), 0.0);
 }
 
 TEST(Format, DecimalsFromThePattern) {
