@@ -90,6 +90,8 @@ TEST(TextFieldCaret, PositionsPastTheEndStopAfterTheLastCharacter) {
   EXPECT_EQ(field.SelStart(), 2);
   field.SetSelStart(-5);
   EXPECT_EQ(field.SelStart(), 0);
+  field.UserEdit("7kΩ", 0);  // typed at the start
+  EXPECT_EQ(field.SelStart(), 0);
 }
 
 TEST(TextFieldCaret, AStoredTextPutsItAtTheStart) {
