@@ -6,10 +6,6 @@
 namespace app {
 namespace {
 
-constexpr std::int32_t kNoControlSet = -2147483647 - 1;
-const fw::Color kBlack{0, 0, 0};
-const fw::Color kWhite{255, 255, 255};
-
 void Add(fw::PropertyList& list, const fw::PropertyList& more) {
   list.insert(list.end(), more.begin(), more.end());
 }
@@ -18,40 +14,11 @@ void Add(fw::PropertyList& list, const fw::PropertyList& more) {
 fw::PropertyList KindDefaults(ControlKind kind) {
   fw::PropertyList list;
   if (kind == ControlKind::Timer) return list;
-  Add(list, {{"Index", kNoControlSet},
-             {"TabPanelIndex", 0},
-             {"InitialParent", std::string()},
-             {"Visible", true}});
+  list.push_back({"Visible", true});
   if (kind == ControlKind::Line) return list;
-  Add(list, {{"Enabled", true},
-             {"AutoDeactivate", true},
-             {"TextFont", std::string("System")},
-             {"Bold", false},
-             {"Italic", false},
-             {"Underline", false},
-             {"LockLeft", false},
-             {"LockTop", false},
-             {"LockRight", false},
-             {"LockBottom", false}});
-  if (kind != ControlKind::PushButton) {
-    Add(list, {{"DataSource", std::string()}, {"DataField", std::string()}});
-  }
-  if (kind == ControlKind::TextField) {
-    Add(list, {{"Border", true},
-               {"UseFocusRing", true},
-               {"TextColor", kBlack},
-               {"BackColor", kWhite},
-               {"Password", false},
-               {"Format", std::string()},
-               {"Mask", std::string()},
-               {"CueText", std::string()},
-               {"LimitText", 0},
-               {"Alignment", 0},
-               {"ReadOnly", false},
-               {"AcceptTabs", false}});
-  } else if (kind == ControlKind::StaticText) {
-    Add(list, {{"TextColor", kBlack}, {"Multiline", false}});
-  }
+  list.push_back({"Enabled", true});
+  if (kind == ControlKind::StaticText)
+    Add(list, {{"TextColor", fw::Color{}}, {"Multiline", false}});
   return list;
 }
 

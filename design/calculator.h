@@ -10,8 +10,7 @@ namespace design {
 
 class Calculator {
  public:
-  Calculator(DesignState& state, const fw::ControlSet& controls)
-      : state_(state), controls_(controls) {}
+  Calculator(DesignState& state, fw::ControlSet& controls) : state_(state), controls_(controls) {}
 
   // Action of the "Go" button.
   void PushButton1_Action();
@@ -34,14 +33,12 @@ class Calculator {
   void CPerPU_Change();
   void CPerPU_Open();
 
-  DesignState& State() { return state_; }
-
  private:
   void StoreResistorClass();
   void StoreCapacitorClass();
 
   DesignState& state_;
-  const fw::ControlSet& controls_;
+  fw::ControlSet& controls_;
   // Set while the R1 timer writes the impedance it rescaled.
   bool rescaling_divider_ = false;
 };

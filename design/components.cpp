@@ -12,7 +12,7 @@
 namespace design {
 
 void Calculator::CtST_TextChange() {
-  const fw::ControlSet& c = controls_;
+  fw::ControlSet& c = controls_;
   DesignState& s = state_;
   // A Ct typed, refreshed or cleared while no design stands has nothing to
   // size.

@@ -24,7 +24,7 @@ void Append(fw::StaticText& area, const std::string& sentence) {
 }  // namespace
 
 void Calculator::BlankResults(bool only_shown_ct) {
-  const fw::ControlSet& c = controls_;
+  fw::ControlSet& c = controls_;
   // The impedance that the R1 rescale writes is the standing design's own.
   if (!rescaling_divider_) state_.DesignStands = false;
   fw::TextField& ct = c.Field(field::kCt);
@@ -37,7 +37,7 @@ void Calculator::BlankResults(bool only_shown_ct) {
 }
 
 void Calculator::PushButton1_Action() {
-  const fw::ControlSet& c = controls_;
+  fw::ControlSet& c = controls_;
   DesignState& s = state_;
 
   // Ends the design shown, as any requirement edit does.

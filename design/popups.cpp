@@ -11,7 +11,7 @@
 namespace design {
 
 void Calculator::DeviceLimitsPU_Change() {
-  const fw::ControlSet& c = controls_;
+  fw::ControlSet& c = controls_;
   DesignState& s = state_;
   // "Choose Device..." keeps the limits held before.
   if (const ChipLimits* row = ChipLimitsForRow(c.Popup(field::kChipPopup).ListIndex())) {

@@ -21,7 +21,7 @@ constexpr std::int32_t kCaretAtEnd = 111;
 }  // namespace
 
 void Calculator::ReEvaluate() {
-  const fw::ControlSet& c = controls_;
+  fw::ControlSet& c = controls_;
   DesignState& s = state_;
   if (!s.DesignStands) return;
   fw::TextField& ct_field = c.Field(field::kCt);

@@ -10,11 +10,9 @@ namespace fw {
 
 class Application : public Object {
  public:
-  const std::shared_ptr<MenuBar>& GetMenuBar() const { return menu_bar_; }
   void SetMenuBar(std::shared_ptr<MenuBar> bar) { menu_bar_ = std::move(bar); }
   // With AutoQuit, closing the last open window quits the application.
   bool AutoQuit() const { return auto_quit_; }
-  void SetAutoQuit(bool on) { auto_quit_ = on; }
 
  private:
   std::shared_ptr<MenuBar> menu_bar_;

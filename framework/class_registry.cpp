@@ -7,7 +7,6 @@ namespace {
 
 struct Registry {
   std::map<std::string, std::unique_ptr<ClassRecord>, std::less<>> by_name;
-  std::vector<const ClassRecord*> in_order;
 };
 
 Registry& TheRegistry() {
@@ -25,7 +24,6 @@ const ClassRecord& DeclareClass(std::string_view full_name,
   record->full_name = std::string(full_name);
   const ClassRecord& kept = *record;
   r.by_name.emplace(std::string(full_name), std::move(record));
-  r.in_order.push_back(&kept);
   return kept;
 }
 
@@ -35,13 +33,7 @@ const ClassRecord* FindClass(std::string_view full_name) {
   return it == r.by_name.end() ? nullptr : it->second.get();
 }
 
-std::vector<const ClassRecord*> ClassesInOrder() { return TheRegistry().in_order; }
-
-void ReleaseClassRecords() {
-  Registry& r = TheRegistry();
-  r.in_order.clear();
-  r.by_name.clear();
-}
+void ReleaseClassRecords() { TheRegistry().by_name.clear(); }
 
 void RegisterFrameworkClasses() {
   struct Root {

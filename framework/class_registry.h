@@ -40,8 +40,6 @@ const ClassRecord& DeclareClass(std::string_view full_name,
                                 const std::function<ClassRecord()>& build);
 // nullptr when no record of that name has been built.
 const ClassRecord* FindClass(std::string_view full_name);
-// Every record built, in the order they were built.
-std::vector<const ClassRecord*> ClassesInOrder();
 // Drops every record (part of finalisation).
 void ReleaseClassRecords();
 

@@ -7,11 +7,9 @@
 namespace fw {
 namespace {
 
-// Stored values that every control carries but that change no behaviour here.
-constexpr std::string_view kPassiveProperties[] = {
-    "Index",      "TabPanelIndex", "AutoDeactivate", "TextFont",      "Bold",
-    "Italic",     "Underline",     "LockLeft",       "LockTop",       "LockRight",
-    "LockBottom", "DataSource",    "DataField",      "InitialParent", "Transparent"};
+// Stored values that change no behaviour here: a window of fixed size needs
+// no locks to its edges.
+constexpr std::string_view kPassiveProperties[] = {"LockLeft", "LockTop"};
 
 bool IsPassive(std::string_view name) {
   return std::find(std::begin(kPassiveProperties), std::end(kPassiveProperties), name) !=
@@ -20,11 +18,8 @@ bool IsPassive(std::string_view name) {
 
 }  // namespace
 
-Control::Control(std::string_view class_name, std::vector<EventSpec> events,
-                 std::vector<std::string_view> passive)
-    : EventSource(class_name, std::move(events)),
-      class_name_(class_name),
-      passive_(std::move(passive)) {}
+Control::Control(std::string_view class_name, std::vector<EventSpec> events)
+    : EventSource(class_name, std::move(events)), class_name_(class_name) {}
 
 Control::~Control() = default;
 
@@ -37,8 +32,7 @@ void Control::SetProperties(const PropertyList& properties) {
   for (const Property& p : properties) {
     if (ApplyCommonProperty(p) || ApplyProperty(p)) continue;
     // Stored values without behaviour here are accepted and dropped.
-    if (!IsPassive(p.name) &&
-        std::find(passive_.begin(), passive_.end(), p.name) == passive_.end()) {
+    if (!IsPassive(p.name)) {
       throw std::invalid_argument(class_name_ + " has no property " + std::string(p.name));
     }
   }

@@ -60,12 +60,12 @@ class Control : public EventSource {
   // have is a programming error (std::invalid_argument).
   void SetProperties(const PropertyList& properties);
 
+  // One observer at a time; a later one takes the place of the earlier.
+  ControlObserver* Observer() const { return observer_; }
   void SetObserver(ControlObserver* observer) { observer_ = observer; }
 
  protected:
-  // `passive` names the kind's stored properties that have no behaviour here.
-  Control(std::string_view class_name, std::vector<EventSpec> events,
-          std::vector<std::string_view> passive = {});
+  Control(std::string_view class_name, std::vector<EventSpec> events);
 
   void Notify(Aspect aspect);
 
@@ -77,7 +77,6 @@ class Control : public EventSource {
 
   std::string name_;
   std::string class_name_;
-  std::vector<std::string_view> passive_;
   Rect bounds_;
   std::int32_t tab_index_ = -1;
   bool tab_stop_ = false;

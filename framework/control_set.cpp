@@ -15,7 +15,7 @@ ControlSet::ControlSet() = default;
 ControlSet::~ControlSet() = default;
 
 Control& ControlSet::AddControl(std::string name, std::unique_ptr<Control> control) {
-  if (Find(name) != nullptr) throw std::logic_error("a second control named " + name);
+  if (Lookup(name) != nullptr) throw std::logic_error("a second control named " + name);
   control->SetName(name);
   by_name_.emplace(std::move(name), control.get());
   order_.push_back(control.get());
@@ -23,14 +23,14 @@ Control& ControlSet::AddControl(std::string name, std::unique_ptr<Control> contr
   return *order_.back();
 }
 
-Control* ControlSet::Find(std::string_view name) const {
+Control* ControlSet::Lookup(std::string_view name) const {
   auto it = by_name_.find(name);
   return it == by_name_.end() ? nullptr : it->second;
 }
 
 template <typename T>
 T& ControlSet::Get(std::string_view name) const {
-  Control* control = Find(name);
+  Control* control = Lookup(name);
   if (control == nullptr) throw NilObjectException("no control named " + std::string(name));
   T* typed = dynamic_cast<T*>(control);
   if (typed == nullptr) {
@@ -40,10 +40,10 @@ T& ControlSet::Get(std::string_view name) const {
   return *typed;
 }
 
-TextField& ControlSet::Field(std::string_view name) const { return Get<TextField>(name); }
-StaticText& ControlSet::Label(std::string_view name) const { return Get<StaticText>(name); }
-PopupMenu& ControlSet::Popup(std::string_view name) const { return Get<PopupMenu>(name); }
-PushButton& ControlSet::Button(std::string_view name) const { return Get<PushButton>(name); }
-Timer& ControlSet::TimerControl(std::string_view name) const { return Get<Timer>(name); }
+template TextField& ControlSet::Get<TextField>(std::string_view) const;
+template StaticText& ControlSet::Get<StaticText>(std::string_view) const;
+template PopupMenu& ControlSet::Get<PopupMenu>(std::string_view) const;
+template PushButton& ControlSet::Get<PushButton>(std::string_view) const;
+template Timer& ControlSet::Get<Timer>(std::string_view) const;
 
 }  // namespace fw

@@ -29,20 +29,27 @@ class ControlSet {
   Control& AddControl(std::string name, std::unique_ptr<Control> control);
 
   // nullptr when no control has the name.
-  Control* Find(std::string_view name) const;
+  Control* Find(std::string_view name) { return Lookup(name); }
+  const Control* Find(std::string_view name) const { return Lookup(name); }
 
   // A control of the expected kind by name: a name with no control raises
-  // NilObjectException, a control of another kind std::logic_error.
-  TextField& Field(std::string_view name) const;
-  StaticText& Label(std::string_view name) const;
-  PopupMenu& Popup(std::string_view name) const;
-  PushButton& Button(std::string_view name) const;
-  Timer& TimerControl(std::string_view name) const;
+  // NilObjectException, a control of another kind std::logic_error. A const
+  // set gives controls to read only.
+  TextField& Field(std::string_view name) { return Get<TextField>(name); }
+  const TextField& Field(std::string_view name) const { return Get<TextField>(name); }
+  StaticText& Label(std::string_view name) { return Get<StaticText>(name); }
+  const StaticText& Label(std::string_view name) const { return Get<StaticText>(name); }
+  PopupMenu& Popup(std::string_view name) { return Get<PopupMenu>(name); }
+  const PopupMenu& Popup(std::string_view name) const { return Get<PopupMenu>(name); }
+  PushButton& Button(std::string_view name) { return Get<PushButton>(name); }
+  Timer& TimerControl(std::string_view name) { return Get<Timer>(name); }
 
   // In the order they were added.
   const std::vector<Control*>& Controls() const { return order_; }
 
  private:
+  // Shared by the const and the mutable lookups; the const ones hand out const.
+  Control* Lookup(std::string_view name) const;
   template <typename T>
   T& Get(std::string_view name) const;
 

@@ -43,8 +43,6 @@ class HeadlessEventLoop : public EventLoop {
   // Moves the clock forward, firing each timer that falls due on the way at
   // its own time.
   void Advance(std::int64_t milliseconds);
-  bool QuitRequested() const { return quit_; }
-  std::size_t PendingTimers() const { return timers_.size(); }
 
  private:
   bool FireNextDueBy(std::int64_t deadline);

@@ -18,8 +18,6 @@ void EventSource::InstallEventHandler(std::string_view event, Delegate handler) 
   handlers_.insert_or_assign(std::string(event), std::move(handler));
 }
 
-bool EventSource::HasHandler(std::string_view event) const { return handlers_.contains(event); }
-
 void EventSource::Raise(std::string_view event) {
   auto it = handlers_.find(event);
   if (it != handlers_.end()) it->second.Invoke();

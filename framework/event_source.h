@@ -21,7 +21,6 @@ class EventSource {
   // Binds `event` to a handler. An event not declared, or a handler of the
   // wrong signature, is a programming error (std::invalid_argument).
   void InstallEventHandler(std::string_view event, Delegate handler);
-  bool HasHandler(std::string_view event) const;
 
  protected:
   // `owner` names the kind in error messages.

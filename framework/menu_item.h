@@ -24,7 +24,6 @@ class MenuItem : public Object {
   // As the program gives it, such as "Cmd+Q"; empty for none.
   const std::string& KeyboardShortcut() const { return shortcut_; }
   void SetKeyboardShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
-  bool AutoEnable() const { return auto_enable_; }
   void SetAutoEnable(bool on) { auto_enable_ = on; }
   bool IsSeparator() const { return text_ == "-"; }
 

@@ -21,9 +21,4 @@ std::int32_t AsInt(const Property& p) { return As<std::int32_t>(p); }
 const std::string& AsText(const Property& p) { return As<std::string>(p); }
 Color AsColor(const Property& p) { return As<Color>(p); }
 
-double AsDouble(const Property& p) {
-  if (const auto* i = std::get_if<std::int32_t>(&p.value)) return *i;
-  return As<double>(p);
-}
-
 }  // namespace fw

@@ -16,7 +16,7 @@ struct Color {
   friend bool operator==(const Color&, const Color&) = default;
 };
 
-using PropertyValue = std::variant<bool, std::int32_t, double, std::string, Color>;
+using PropertyValue = std::variant<bool, std::int32_t, std::string, Color>;
 
 struct Property {
   std::string_view name;
@@ -28,7 +28,6 @@ using PropertyList = std::vector<Property>;
 // Reading a property as the wrong type is a programming error (std::logic_error).
 bool AsBool(const Property& p);
 std::int32_t AsInt(const Property& p);
-double AsDouble(const Property& p);
 const std::string& AsText(const Property& p);
 Color AsColor(const Property& p);
 

@@ -82,8 +82,6 @@ std::shared_ptr<Window> RuntimeGetImplicitWindow(std::string_view class_full_nam
   return it == implicit.end() ? nullptr : it->second;
 }
 
-std::vector<std::shared_ptr<Window>> RuntimeWindows() { return State().windows; }
-
 void RuntimeReleaseWindowLists() {
   RuntimeState& s = State();
   s.implicit_windows.clear();

@@ -49,8 +49,6 @@ std::shared_ptr<Application> RuntimeAppObject();
 
 // The open implicit window of that class, or nil.
 std::shared_ptr<Window> RuntimeGetImplicitWindow(std::string_view class_full_name);
-// Every window constructed in this run, open or closed, in order.
-std::vector<std::shared_ptr<Window>> RuntimeWindows();
 
 // Finalisation: drops the window lists, then the class records.
 void RuntimeReleaseWindowLists();

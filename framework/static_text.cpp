@@ -2,7 +2,7 @@
 
 namespace fw {
 
-StaticText::StaticText() : Control("StaticText", {}, {"BackColor", "HasBackColor"}) {}
+StaticText::StaticText() : Control("StaticText", {}) {}
 
 void StaticText::SetText(std::string text) {
   text_ = std::move(text);

@@ -7,10 +7,7 @@
 namespace fw {
 
 TextField::TextField()
-    : Control(
-          "TextField", {{"TextChange", kPlainSignature}, {"KeyDown", kKeySignature}},
-          {"Border", "UseFocusRing", "TextColor", "BackColor", "Password", "Format", "Mask",
-           "CueText", "LimitText", "Alignment", "ReadOnly", "AcceptTabs", "Styled", "Multiline"}) {}
+    : Control("TextField", {{"TextChange", kPlainSignature}, {"KeyDown", kKeySignature}}) {}
 
 void TextField::Store(std::string text, std::int32_t caret) {
   text_ = std::move(text);

@@ -15,6 +15,7 @@
 #include "framework/runtime.h"
 #include "framework/static_text.h"
 #include "framework/text_field.h"
+#include "harness/look.h"
 
 namespace driver {
 namespace {
@@ -130,6 +131,10 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   const auto [verb, rest] = SplitWord(line);
   if (verb == "dump" && rest.empty()) {
     shown += Dump();
+    return true;
+  }
+  if (verb == "look" && rest.empty()) {
+    shown += Look(*window_);
     return true;
   }
   if (verb == "show" && !rest.empty()) {

@@ -48,7 +48,8 @@ class WindowDriver {
   // Runs one replay line, appending what it shows to `shown`; false for a
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
-  // with '#' are shown as they stand; "sheet" shows the design sheet.
+  // with '#' are shown as they stand; "look" shows the window's layout and
+  // "sheet" the design sheet.
   bool Apply(std::string_view line, std::string& shown);
 
  private:

@@ -3,8 +3,9 @@
 # this machine lacks. Safe to run again: it installs nothing when all is there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          libfontconfig-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev file "$@")
+packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev qt6-base-dev
+          libfontconfig-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev file poppler-utils
+          "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,7 +8,10 @@ ControlView::ControlView(Control& control, QWidget* widget) : control_(control),
   widget->setObjectName(ToQString(control.Name()));
 }
 
-ControlView::~ControlView() { control_.SetObserver(nullptr); }
+ControlView::~ControlView() {
+  // A newer view of the same control keeps its place.
+  if (control_.Observer() == this) control_.SetObserver(nullptr);
+}
 
 void ControlView::Attach() {
   ApplyLook();

@@ -37,6 +37,7 @@ void QtEventLoop::Cancel(TimerId id) {
 
 void QtEventLoop::Run() {
   if (!quit_requested_) QCoreApplication::exec();
+  quit_requested_ = false;  // the quit is spent; a later run runs
   if (escaped_) std::rethrow_exception(std::exchange(escaped_, nullptr));
 }
 

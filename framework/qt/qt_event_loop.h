@@ -19,8 +19,9 @@ class QtEventLoop : public EventLoop {
 
   TimerId StartOneShot(std::int32_t milliseconds, Task action) override;
   void Cancel(TimerId id) override;
-  // Returns at once when Quit came before it. An exception that escaped a
-  // handler ended the loop and is thrown again from here.
+  // Returns at once when Quit came before it; each Quit ends one run. An
+  // exception that escaped a handler ended the loop and is thrown again from
+  // here.
   void Run() override;
   void Quit() override;
 

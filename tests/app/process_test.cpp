@@ -56,6 +56,7 @@ TEST(ExitStatus, FollowsHowTheRunEnded) {
     EXPECT_FALSE(app::MenuBar1::HasInstance());
     EXPECT_EQ(fw::FindClass("MC34063.MC34063"), nullptr);
     EXPECT_EQ(fw::RuntimeAppObject(), nullptr);
+    EXPECT_EQ(fw::EventLoop::Current(), nullptr);
   }
 }
 

@@ -3,6 +3,8 @@
 #include <limits>
 #include <memory>
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 #include "framework/control_set.h"
 #include "framework/event_loop.h"
@@ -25,6 +27,15 @@ TEST(ControlSet, LooksControlsUpByNameAndKind) {
   EXPECT_THROW(set.Field("ErrorOut"), std::logic_error);  // a label is no text field
   EXPECT_THROW(set.AddControl("VinEF", std::make_unique<fw::TextField>()), std::logic_error);
 }
+
+// Code that only reads the window cannot write a field through it.
+template <typename Set>
+using FieldOf = decltype(std::declval<Set&>().Field(""));
+template <typename Set>
+using LabelOf = decltype(std::declval<Set&>().Label(""));
+static_assert(std::is_same_v<FieldOf<const fw::ControlSet>, const fw::TextField&>);
+static_assert(std::is_same_v<LabelOf<const fw::ControlSet>, const fw::StaticText&>);
+static_assert(std::is_same_v<FieldOf<fw::ControlSet>, fw::TextField&>);
 
 TEST(PopupMenu, RowsFromOneTextAndChangeOnlyOnAPick) {
   fw::PopupMenu popup;
@@ -56,6 +67,17 @@ TEST(HeadlessEventLoop, RunFiresInDueOrderUntilQuit) {
   loop.Run();
   EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(loop.NowMs(), 30);
+}
+
+TEST(HeadlessEventLoop, ATimerArmedWithNoWaitOrLessFiresAtTheCurrentTime) {
+  fw::HeadlessEventLoop loop;
+  loop.Advance(5);
+  std::vector<std::int64_t> fired_at;
+  for (std::int32_t wait : {0, -20}) {
+    loop.StartOneShot(wait, [&] { fired_at.push_back(loop.NowMs()); });
+  }
+  loop.Advance(0);
+  EXPECT_EQ(fired_at, (std::vector<std::int64_t>{5, 5}));
 }
 
 TEST(HeadlessEventLoop, TheClockStopsAtItsEndAndTimersStillFire) {

@@ -90,6 +90,16 @@ TEST(TextFieldCaret, PositionsPastTheEndStopAfterTheLastCharacter) {
   EXPECT_EQ(field.SelStart(), 2);
   field.SetSelStart(-5);
   EXPECT_EQ(field.SelStart(), 0);
+  field.UserEdit("7kΩ", 0);  // typed at the start
+  EXPECT_EQ(field.SelStart(), 0);
+}
+
+TEST(TextFieldCaret, AStoredTextPutsItAtTheStart) {
+  TextField field;
+  field.SetText("12");
+  field.SetSelStart(2);
+  field.SetProperties({{"Text", std::string("33000")}});
+  EXPECT_EQ(field.SelStart(), 0);
 }
 
 }  // namespace

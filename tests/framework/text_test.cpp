@@ -32,7 +32,7 @@ TEST(Val, ReadsTheLongestNumberPrefix) {
       {"\n7", 0}, {"2.5e3", 2500}, {"1e999", kInf}, {"-1e999", -kInf}, {"-INFINITY", -kInf},
       {"Inf", kInf}, {"1e-999", 0}, {"1e99999999999999999999", kInf}, {"0.01e-322", 0},
       {"1e-99999999999999999999", 0}, {"0e99999999999999999999", 0}, {"0.0001e308", 1e304},
-      {"4\0002"s, 4}, {"\xff\x31", 0}, {"1\xc3", 1}};
+      {"4\0002"s, 4}, {"\xff\x31", 0}, {"1\xc3", 1}, {"xnf", 0}, {"-Man", 0}, {"in", 0}};
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(fw::Val(c.text), c.value) << '"' << c.text << '"';
   EXPECT_TRUE(std::isnan(fw::Val("-nAn")));
@@ -62,6 +62,9 @@ TEST(Val, LongTexts) {
   EXPECT_EQ(fw::Val("-1" + std::string(100000, '0') + "e-99999999999999999999"), 0.0);
   EXPECT_DOUBLE_EQ(fw::Val(ones + "e-99990"), 1111111111.1111111);
   EXPECT_EQ(fw::Val("3" + std::string(20000, 'x')), 3.0);
+  // Out of range either way, the exponent pulling against the digits.
+  EXPECT_EQ(fw::Val("1" + std::string(400, '0') + "e-50"), kInf);
+  EXPECT_EQ(fw::Val("0." + std::string(400, '0') + "1e+50"), 0.0);
 }
 
 TEST(Format, DecimalsFromThePattern) {
@@ -86,6 +89,23 @@ TEST(Left, CountsCharactersNotBytes) {
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(fw::Left(c.text, c.count), c.left) << c.text;
   for (const auto& c : lengths) EXPECT_EQ(fw::Len(c.text), c.length) << c.text;
+}
+
+// A well-formed sequence is one character; any byte that breaks one (a bad
+// lead, a continuation out of range, a sequence cut short) counts alone.
+TEST(Len, EveryEdgeOfAWellFormedSequence) {
+  // clang-format off
+  const struct { const char* text; std::int32_t length; } cases[] = {
+      {"\xc1\xbf", 2}, {"\xc2\x80", 1}, {"\xdf\xbf", 1}, {"\xc2\x7f", 2}, {"\xc2\xc0", 2},
+      {"\xe0\x9f\xbf", 3}, {"\xe0\xa0\x80", 1}, {"\xe1\x80\x80", 1}, {"\xef\xbf\xbf", 1},
+      {"\xed\x9f\xbf", 1}, {"\xec\xbf\xbf", 1}, {"\xee\x80\x80", 1}, {"\xe2\x82", 2},
+      {"\xe2\x82\xc0", 3}, {"\xe2\x82\xac", 1}, {"\xf0\x8f\xbf\xbf", 4},
+      {"\xf0\x90\x80\x80", 1}, {"\xf1\x80\x80\x80", 1}, {"\xf3\xbf\xbf\xbf", 1},
+      {"\xf4\x8f\xbf\xbf", 1}, {"\xf4\x90\x80\x80", 4}, {"\xf5\x80\x80\x80", 4},
+      {"\xf1\x80\x80", 3}, {"\xf1\x80\x80\x7f", 4}};
+  // clang-format on
+  for (const auto& c : cases)
+    EXPECT_EQ(fw::Len(c.text), c.length) << testing::PrintToString(c.text);
 }
 
 TEST(RuntimeMath, MaxPassesNaNOnToInt32OnlyInRange) {

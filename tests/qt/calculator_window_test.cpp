@@ -55,7 +55,8 @@ TEST(CalculatorWindow, CtTypedKeyByKeyAndR1TypedByHandShowTheirDesigns) {
     EXPECT_EQ(Texts(frame, {"CtST", "RscST", "LST"}), "470|0.5|144.9");
     TypeInto(frame, "R1EF", "2.2");
     EXPECT_EQ(Texts(frame, {"R1R2impEF", "R2ST"}), "1500|");  // nothing before the pause
-    QTest::qWait(1100);
+    // The pause ends when the timer writes R2 again.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !TextOf(frame, "R2ST").isEmpty(); }, 5000));
     EXPECT_EQ(Texts(frame, {"R1R2impEF", "R1EF", "R2ST"}), "2062.5|2.4|20");
     Quit(frame);
   });

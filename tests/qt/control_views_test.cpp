@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QTest>
+#include <memory>
 #include <vector>
 
 #include "framework/popup_menu.h"
@@ -23,6 +24,16 @@ TEST(StaticTextView, CarriageReturnsBreakLinesOnlyWhenMultiline) {
   EXPECT_EQ(message_view.Label()->text(), "Vin too low.\nDuty cycle too high.\n");
   EXPECT_EQ(single_view.Label()->text(), "a b");
   EXPECT_TRUE(message_view.Label()->wordWrap());
+}
+
+TEST(StaticTextView, ALaterViewKeepsFollowingWhenAnEarlierOneGoes) {
+  QWidget window;
+  fw::StaticText label;
+  auto earlier = std::make_unique<fw::qt::StaticTextView>(label, &window);
+  fw::qt::StaticTextView later(label, &window);
+  earlier.reset();
+  label.SetText("820");
+  EXPECT_EQ(later.Label()->text(), "820");
 }
 
 TEST(PopupMenuView, ACodeWriteIsShownSilentlyEveryPickRaisesChangeAlsoOfTheRowShown) {

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QThread>
 #include <stdexcept>
 
 #include "framework/timer.h"
@@ -24,10 +25,12 @@ TEST(QtEventLoop, ATimerFiresOncePeriodAfterItWasLastArmed) {
                             Delegate(Delegate::Plain([&] { fired.push_back(clock.elapsed()); })));
   clock.start();
   timer.SetMode(fw::Timer::kModeSingle);
-  QTest::qWait(40);
+  // Time passes with no event dispatched, so the first arming cannot fire
+  // however slow the machine is.
+  while (clock.elapsed() < 40) QThread::yieldCurrentThread();
   timer.SetMode(fw::Timer::kModeSingle);  // re-armed: the wait starts again
   const qint64 rearmed = clock.elapsed();
-  QTest::qWait(250);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !fired.empty(); }, 5000));
   ASSERT_EQ(fired.size(), 1u);
   EXPECT_GE(fired[0], rearmed + 80);
   EXPECT_EQ(timer.Mode(), fw::Timer::kModeOff);
@@ -42,6 +45,23 @@ TEST(QtEventLoop, AnExceptionFromAHandlerEndsRunAndComesOutOfIt) {
   loop.StartOneShot(200, [&] { later_ran = true; });
   EXPECT_THROW(loop.Run(), std::runtime_error);
   EXPECT_FALSE(later_ran);
+}
+
+TEST(QtEventLoop, EachQuitEndsOneRun) {
+  fw::qt::QtEventLoop loop;
+  fw::ScopedCurrentLoop current(loop);
+  std::vector<int> runs;
+  for (int run : {1, 2}) {
+    loop.StartOneShot(0, [&, run] {
+      runs.push_back(run);
+      loop.Quit();
+    });
+    loop.Run();
+  }
+  loop.Quit();  // before the run: it returns at once
+  loop.StartOneShot(0, [&] { runs.push_back(3); });
+  loop.Run();
+  EXPECT_EQ(runs, (std::vector<int>{1, 2}));
 }
 
 }  // namespace
