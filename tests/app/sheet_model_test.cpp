@@ -37,23 +37,6 @@ TEST(SheetModel, TheWorkedExampleInEngineersUnitsSectionBySection) {
   EXPECT_EQ(sheet.plain_text.rfind("Design Sheet\n", 0), 0u);
 }
 
-TEST(SheetModel, FollowsATypedCtAndShowsNothingOnceARequirementChanges) {
-  driver::WindowDriver d;
-  worked::Design(d);
-  d.Type("CtST", "10");  // far above the chip's 100 kHz
-  app::SheetModel sheet = app::SheetModelOf(d.Window());
-  EXPECT_EQ(Joined(sheet.schematic, true).substr(0, 28), "Vin=5 V|Vout=12 V|Ct=10 pF|R");
-  ASSERT_EQ(sheet.warnings.size(), 2u);
-  EXPECT_EQ(sheet.warnings[0].rfind("The switching frequency, ", 0), 0u);
-
-  d.Type("VinEF", "6");
-  sheet = app::SheetModelOf(d.Window());
-  EXPECT_FALSE(sheet.stands);
-  EXPECT_TRUE(sheet.schematic.empty() && sheet.parts.empty() && sheet.output.empty() &&
-              sheet.operating.empty() && sheet.losses.empty() && sheet.warnings.empty() &&
-              sheet.plain_text.empty());
-}
-
 // Each kind of user action runs a handler that may change the design; the
 // sheet hears of every one.
 TEST(AfterHandler, EveryKindOfActionTellsTheListener) {

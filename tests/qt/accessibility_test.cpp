@@ -8,7 +8,7 @@
 #include <QLabel>
 
 #include "harness/qt_driver.h"
-#include "run_program.h"
+#include "harness/qt_program.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 #include "framework/qt/text_fit.h"
 #include "harness/qt_driver.h"
-#include "run_program.h"
+#include "harness/qt_program.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 #include "app/sheet_view/sheet_opener.h"
 #include "harness/qt_driver.h"
-#include "run_program.h"
+#include "harness/qt_program.h"
 
 namespace {
 

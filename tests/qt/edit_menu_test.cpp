@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "harness/qt_driver.h"
-#include "run_program.h"
+#include "harness/qt_program.h"
 
 namespace {
 

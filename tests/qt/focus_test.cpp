@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "harness/qt_driver.h"
-#include "run_program.h"
+#include "harness/qt_program.h"
 
 namespace {
 

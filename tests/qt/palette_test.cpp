@@ -13,7 +13,7 @@
 
 #include "framework/qt/text_colour.h"
 #include "harness/qt_driver.h"
-#include "run_program.h"
+#include "harness/qt_program.h"
 
 namespace {
 
