@@ -1,11 +1,11 @@
 #include "design/design_sheet.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
 
 #include "design/divider_pair.h"
+#include "design/output_accuracy.h"
 #include "design/series_values.h"
 
 namespace design {
@@ -26,8 +26,7 @@ struct DividerSpread {
 // The output the divider shown gives, and its extremes over tolerance,
 // temperature, the reference's accuracy and the bias current through R2.
 DividerSpread OutputOf(const SheetInputs& in) {
-  const double span = std::max(std::abs(25.0 - in.temp_min), std::abs(in.temp_max - 25.0));
-  const double e = in.tolerance + in.tempco_ppm * 1e-6 * span;
+  const double e = ResistorErrorOver(in.tolerance, in.tempco_ppm, in.temp_min, in.temp_max).error;
   const double nominal = in.vref * (1.0 + in.r2 / in.r1);
   // At 100% or more a resistor could be worth nothing or less: no extremes.
   if (!(e >= 0.0 && e < 1.0)) return {nominal, kNaN, kNaN};

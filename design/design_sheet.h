@@ -18,7 +18,6 @@ namespace design {
 // A field that shows no number reads NaN.
 struct SheetInputs {
   double vin, vout, iout, vrip, vf, vsat;  // requirements as typed: V, V, A, V, V, V
-  double freq_asked;                       // Hz
   double vref, vref_acc;                   // V, fraction
   double ton;                              // s, the design state's on-time
   double ipk;                              // A, the design state's peak switch current

@@ -5,6 +5,16 @@
 
 namespace design {
 
+ResistorError ResistorErrorOver(double tolerance, double tempco_ppm, double temp_min,
+                                double temp_max) {
+  const double tc = tempco_ppm * 1e-06;
+  const double d_min = fw::Abs(25.0 - temp_min);
+  const double d_max = fw::Abs(25.0 - temp_max);
+  const double span = fw::Max(d_min, d_max);
+  const double drift = span * tc;
+  return {span, tolerance + drift};
+}
+
 DividerAccuracy ComputeDividerAccuracy(const AccuracyInputs& in) {
   DividerAccuracy out{};
   out.r1 = Evalue(in.r1_shown, in.series, kNearestSqrt);
@@ -17,12 +27,10 @@ DividerAccuracy ComputeDividerAccuracy(const AccuracyInputs& in) {
   const double sum = out.r1 + out.r2;
   out.rpar = product / sum;
 
-  const double tc = in.tempco_ppm * 1e-06;
-  const double d_min = fw::Abs(25.0 - in.temp_min);
-  const double d_max = fw::Abs(25.0 - in.temp_max);
-  out.span = fw::Max(d_min, d_max);
-  const double drift = out.span * tc;
-  out.error = in.tolerance + drift;
+  const ResistorError resistor =
+      ResistorErrorOver(in.tolerance, in.tempco_ppm, in.temp_min, in.temp_max);
+  out.span = resistor.span;
+  out.error = resistor.error;
 
   const double ref_err = in.vout * in.vref_acc;
   const double hi = 1.0 + out.error;

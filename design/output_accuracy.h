@@ -27,6 +27,15 @@ struct DividerAccuracy {
   double accuracy;  // V, +-
 };
 
+struct ResistorError {
+  double span;   // degrees Celsius from 25 to the farther end of the range
+  double error;  // fraction: tolerance plus drift over that span
+};
+
+// The error of a resistor over the temperature range, as the accuracy takes it.
+ResistorError ResistorErrorOver(double tolerance, double tempco_ppm, double temp_min,
+                                double temp_max);
+
 // Each step is one double operation in the order written; the comparator's
 // input bias current multiplies Rpar taken in kOhm.
 DividerAccuracy ComputeDividerAccuracy(const AccuracyInputs& in);

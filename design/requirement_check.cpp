@@ -34,11 +34,6 @@ constexpr Requirement kTempMin{field::kTempMin, "Temperature (lowest)", Range::k
 constexpr Requirement kTempMax{field::kTempMax, "Temperature (highest)", Range::kAny};
 constexpr Requirement kTempco{field::kTempco, "Resistor Tempco.", Range::kNotNegative};
 
-std::optional<double> Reading(std::string_view text) {
-  if (!fw::IsNumber(text)) return std::nullopt;
-  return fw::Val(text);
-}
-
 std::string FieldSentence(const Requirement& r, const std::optional<double>& value) {
   const std::string name(r.name);
   if (!value) return name + " is not a number" + kCR;
@@ -52,7 +47,7 @@ std::string FieldSentence(const Requirement& r, const std::optional<double>& val
 std::string RequirementSentences(const fw::ControlSet& controls) {
   std::string sentences;
   const auto read = [&](const Requirement& r) {
-    const std::optional<double> value = Reading(controls.Field(r.field).Text());
+    const std::optional<double> value = fw::NumberIn(controls.Field(r.field).Text());
     sentences += FieldSentence(r, value);
     return value;
   };
@@ -83,6 +78,8 @@ std::string RequirementSentences(const fw::ControlSet& controls) {
   return sentences;
 }
 
-std::string TempcoSentence(std::string_view text) { return FieldSentence(kTempco, Reading(text)); }
+std::string TempcoSentence(std::string_view text) {
+  return FieldSentence(kTempco, fw::NumberIn(text));
+}
 
 }  // namespace design

@@ -22,8 +22,7 @@ double Shown(const fw::ControlSet& controls, std::string_view name) {
   } else {
     text = controls.Label(name).Text();  // raises for a name with no control
   }
-  if (!fw::IsNumber(text)) return std::numeric_limits<double>::quiet_NaN();
-  return fw::Val(text);
+  return fw::NumberIn(text).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 }  // namespace
@@ -37,7 +36,6 @@ std::optional<SheetInputs> SheetInputsOf(const DesignState& s, const fw::Control
       .vrip = s.Vrip,
       .vf = Shown(c, field::kVf),
       .vsat = Shown(c, field::kVsat),
-      .freq_asked = Shown(c, field::kFreq),
       .vref = s.Vref,
       .vref_acc = s.VrefAcc,
       .ton = s.Ton,

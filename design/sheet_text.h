@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/design_sheet.h"
+#include "design/unit_text.h"
 
 namespace design {
 
@@ -17,10 +18,6 @@ struct SheetPart {
   std::string buy;        // what to order, e.g. "0.47 Ω, E24"
   std::string rating;     // e.g. "≥ 37.6 mW"
 };
-
-// `value` with an SI prefix and 3 significant digits: 0.0376, "W" gives
-// "37.6 mW"; 1.264e-4, "H" gives "126 µH". NaN or infinity gives "—".
-std::string Engineering(double value, std::string_view unit);
 
 std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& figures);
 

@@ -4,8 +4,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "design/sheet_text.h"
-
 namespace design {
 namespace {
 

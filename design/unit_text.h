@@ -6,6 +6,10 @@
 
 namespace design {
 
+// `value` with an SI prefix and 3 significant digits: 0.0376, "W" gives
+// "37.6 mW"; 1.264e-4, "H" gives "126 µH". NaN or infinity gives "—".
+std::string Engineering(double value, std::string_view unit);
+
 // A part's value with 3 significant digits and no trailing zeros: "820 pF",
 // "253 µH", "1.6 kΩ". Ohms take no prefix below k: 0.47 gives "0.47 Ω".
 // NaN or infinity gives "—".

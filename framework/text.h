@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ double Val(std::string_view text);
 // optional exponent) and finite: "33k", "1,000.5", "inf", "" and "1e999" are
 // not.
 bool IsNumber(std::string_view text);
+
+// The number `text` is, when it is one; nothing otherwise.
+std::optional<double> NumberIn(std::string_view text);
 
 // Number to text with 7 significant digits like C's "%.7g" (trailing zeros
 // dropped, exponent form such as "1e+27"). Zero of either sign is "0"; NaN is

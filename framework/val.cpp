@@ -129,4 +129,9 @@ bool IsNumber(std::string_view text) {
   return shape.has_digits && shape.end == text.size() && std::isfinite(Val(text));
 }
 
+std::optional<double> NumberIn(std::string_view text) {
+  if (!IsNumber(text)) return std::nullopt;
+  return Val(text);
+}
+
 }  // namespace fw

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "framework/qt/text_colour.h"
+
 namespace app::sheet {
 namespace {
 
@@ -23,6 +25,14 @@ QStringList Texts(const std::vector<SheetSection>& sections) {
     for (const QStringList& row : section.rows) texts << row;
   }
   return texts;
+}
+
+// The warnings' red, made to read on the sheet's background, light or dark.
+QPalette WarningPalette(const QWidget& sheet) {
+  QPalette palette = sheet.palette();
+  palette.setColor(QPalette::WindowText,
+                   fw::qt::ReadableOn(QColor(0xb0, 0x00, 0x00), palette.color(QPalette::Base)));
+  return palette;
 }
 
 QFont Bold(QFont font, double scale = 1.0) {
@@ -69,7 +79,7 @@ void SectionsView::Rebuild(const std::vector<SheetSection>& sections) {
       for (int c = 0; c < section.rows[r].size(); ++c) {
         QLabel* cell = add(grid, int(r) + 2, c, font());
         cell->setWordWrap(section.rows[r].size() == 1);
-        if (section.warnings) cell->setStyleSheet(QStringLiteral("color: #b00000"));
+        if (section.warnings) cell->setPalette(WarningPalette(*this));
       }
     }
     grid->setColumnStretch(grid->columnCount() - 1, 1);
