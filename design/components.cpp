@@ -2,6 +2,7 @@
 #include <string>
 
 #include "design/calculator.h"
+#include "design/chip_datasheet.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
 #include "design/part_text.h"
@@ -22,11 +23,12 @@ void Calculator::CtST_TextChange() {
   const double ct_pf = TypedPart(ct_field.Text());
   s.Ct = ct_pf / 1e12;
   // A typed Ct re-derives the on-time, so L and Co follow it.
-  if (ct_pf != 0.0) s.Ton = s.Ct / 4e-05;
+  if (ct_pf != 0.0) s.Ton = s.Ct / kWindowCtPerOnTime;
   s.R1R2Imp = fw::Val(c.Field(field::kR1R2Imp).Text());
 
-  const double rsc = 0.3 / s.Ipk;
-  const double inductance = (((s.Vin - 1.3) / s.Ipk) * s.Ton) * 2.0;
+  const double rsc = kWindowSenseVoltage / s.Ipk;
+  const double inductance =
+      (((s.Vin - kWindowInductorDrop) / s.Ipk) * s.Ton) * kWindowInductorMargin;
   const double co = 9.0 * ((s.Iout * s.Ton) / s.Vrip);
 
   // R1 for which R1 || R2 is the wanted impedance.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "design/calculator.h"
+#include "design/chip_datasheet.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
 #include "design/part_text.h"
@@ -83,7 +84,7 @@ void Calculator::PushButton1_Action() {
   }
 
   if (errors.Text().empty() && s.Ton > 0.0) {
-    s.Ct = 4.0e-5 * s.Ton;
+    s.Ct = kWindowCtPerOnTime * s.Ton;
     const double rounded_pf = Evalue(s.Ct * 1.0e12, s.ESeriesForC, kRoundUp);
     if (IsPart(rounded_pf)) {
       s.DesignStands = true;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "design/calculator.h"
+#include "design/chip_datasheet.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
 #include "design/output_accuracy.h"
@@ -32,7 +33,7 @@ void Calculator::ReEvaluate() {
   // Never replace a Ct the user is typing; and only a real capacitor value
   // is shown (NaN, infinity and Evalue's error codes are not).
   if (ct_field.CurrentChangeOrigin() != fw::ChangeOrigin::User) {
-    const double ct = 4e-05 * s.Ton;
+    const double ct = kWindowCtPerOnTime * s.Ton;
     const double ct_pf = ct * 1e12;
     const double ct_new = Evalue(ct_pf, s.ESeriesForC, kRoundUp);
     if (IsPart(ct_new)) {

@@ -5,6 +5,7 @@
 
 #include "design/design_sheet.h"
 #include "design/field_names.h"
+#include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -23,6 +24,13 @@ double Shown(const fw::ControlSet& controls, std::string_view name) {
     text = controls.Label(name).Text();  // raises for a name with no control
   }
   return fw::NumberIn(text).value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+// The window's accuracy, "2.5485 volts"; NaN while it shows none.
+double AccuracyShown(const fw::ControlSet& controls) {
+  const std::string_view text = controls.Label(field::kAccuracy).Text();
+  if (text.empty()) return std::numeric_limits<double>::quiet_NaN();
+  return fw::Val(text);
 }
 
 }  // namespace
@@ -49,6 +57,7 @@ std::optional<SheetInputs> SheetInputsOf(const DesignState& s, const fw::Control
       .temp_max = Shown(c, field::kTempMax),
       .resistor_series = s.ESeriesForR,
       .capacitor_series = s.ESeriesForC,
+      .chip_row = c.Popup(field::kChipPopup).ListIndex(),
       // The window shows pF, ohm, µH, µF and kOhm.
       .ct = Shown(c, field::kCt) / 1e12,
       .rsc = Shown(c, field::kRsc),
@@ -56,6 +65,7 @@ std::optional<SheetInputs> SheetInputsOf(const DesignState& s, const fw::Control
       .co = Shown(c, field::kCo) / 1e6,
       .r1 = Shown(c, field::kR1) * 1000.0,
       .r2 = Shown(c, field::kR2) * 1000.0,
+      .accuracy = AccuracyShown(c),
   };
 }
 

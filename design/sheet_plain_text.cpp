@@ -1,6 +1,7 @@
 // The whole design sheet as plain text, for the clipboard.
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "design/sheet_text.h"
 #include "design/unit_text.h"
@@ -49,9 +50,22 @@ std::string SheetPlainText(const SheetInputs& in, const SheetFigures& f) {
          Engineering(f.vout_min, "V") + ", highest " + Engineering(f.vout_max, "V") + "\n";
   out += "Closest standard pair: R1 " + PartValueText(f.pair_r1, "Ω") + ", R2 " +
          PartValueText(f.pair_r2, "Ω") + ", giving " + Engineering(f.pair_vout, "V") + "\n";
+  out += "Current limit: " + Engineering(f.ilimit_min, "A") + " to " +
+         Engineering(f.ilimit_max, "A") + ", typically " + Engineering(f.ilimit, "A") + "\n";
   out += "Losses: switch " + Engineering(f.p_switch, "W") + ", diode " +
-         Engineering(f.p_diode, "W") + ", Rsc " + Engineering(f.p_rsc, "W") + "; efficiency " +
-         PercentText(f.efficiency) + "\n";
+         Engineering(f.p_diode, "W") + ", Rsc " + Engineering(f.p_rsc, "W");
+  if (std::isfinite(f.p_driver)) out += ", driver " + Engineering(f.p_driver, "W");
+  out += ", chip supply " + Engineering(f.p_icc, "W") + "; efficiency " +
+         PercentText(f.efficiency) + ". " + std::string(kLossesLeftOut) + "\n";
+  const std::vector<std::string> notes = SheetNotes(in, f);
+  if (!notes.empty()) {
+    out += "\nNotes:\n";
+    for (const std::string& note : notes) out += "- " + note + "\n";
+  }
+  out += "\nDatasheet figures:\n";
+  for (const auto& [label, value] : DatasheetFigureLines(in.chip_row)) {
+    out += label + ": " + value + "\n";
+  }
   if (!f.warnings.empty()) {
     out += "\nWarnings:\n";
     for (SheetWarning warning : f.warnings) out += "- " + WarningSentence(warning, in, f) + "\n";

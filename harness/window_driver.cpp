@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
@@ -9,6 +10,8 @@
 
 #include "app/program.h"
 #include "design/design_sheet.h"
+#include "design/field_names.h"
+#include "design/sheet_text.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/push_button.h"
@@ -98,9 +101,13 @@ std::string WindowDriver::Text(std::string_view name) const {
 std::string WindowDriver::Sheet() const {
   const auto inputs = design::SheetInputsOf(window_->State(), *window_);
   if (!inputs) return "none\n";
+  const design::SheetFigures figures = design::ComputeSheet(*inputs);
   std::string out;
-  for (const auto& [key, value] : design::SheetKeyValues(design::ComputeSheet(*inputs))) {
-    out += std::string(key) + '\t' + SixDigits(value) + '\n';
+  for (const auto& [key, value] : design::SheetKeyValues(figures)) {
+    if (std::isfinite(value)) out += std::string(key) + '\t' + SixDigits(value) + '\n';
+  }
+  for (design::SheetWarning warning : figures.warnings) {
+    out += "warning\t" + design::WarningSentence(warning, *inputs, figures) + '\n';
   }
   return out;
 }
@@ -151,6 +158,13 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   }
   if (verb == "sheet" && rest.empty()) {
     shown += Sheet();
+    return true;
+  }
+  if (verb == "datasheet" && rest.empty()) {
+    const std::int32_t row = window_->Popup(design::field::kChipPopup).ListIndex();
+    for (const auto& [label, value] : design::DatasheetFigureLines(row)) {
+      shown += label + '\t' + value + '\n';
+    }
     return true;
   }
   if (verb == "go" && rest.empty()) {

@@ -26,14 +26,14 @@ TEST(SheetModel, TheWorkedExampleInEngineersUnitsSectionBySection) {
   ASSERT_TRUE(sheet.stands);
   EXPECT_EQ(Joined(sheet.schematic, true),
             "Vin=5 V|Vout=12 V|Ct=820 pF|Rsc=0.5 Ω|L=253 µH|D=Vf 400 mV|Co=180 µF|R1=1.6 kΩ|"
-            "R2=13 kΩ");
+            "R2=13 kΩ|Rd=75 Ω");
   EXPECT_EQ(Joined(sheet.output, false), "11.4 V|9.94 V|13.1 V|R1 1.5 kΩ, R2 13 kΩ: 12.1 V");
   EXPECT_EQ(Joined(sheet.operating, false),
             "32.5 kHz|20.5 µs, 10.2 µs|66.7%|600 mA (the chip's limit 1.50 A)|283 mA");
-  EXPECT_EQ(Joined(sheet.losses, false), "260 mW|40.0 mW|37.6 mW|78.0%");
+  EXPECT_EQ(Joined(sheet.losses, false), "260 mW|40.0 mW|46.8 mW|68.4%");
   ASSERT_EQ(sheet.warnings.size(), 1u);
   EXPECT_EQ(sheet.warnings[0].rfind("R1 1.6 kΩ and R2 13 kΩ give 11.4 V", 0), 0u);
-  EXPECT_EQ(sheet.parts.size(), 7u);
+  EXPECT_EQ(sheet.parts.size(), 8u);
   EXPECT_EQ(sheet.plain_text.rfind("Design Sheet\n", 0), 0u);
 }
 
