@@ -80,6 +80,10 @@ class MC34063 : public fw::Window {
     if (after_handler_) after_handler_();
   }
 
+  // The Converter menu's choice: the typed requirements stay, the design
+  // shown ends as a requirement edit ends it.
+  void ChooseConverter(design::Topology topology);
+
   virtual void Event_Open();
   virtual double Evalue(double value, std::int32_t series, std::int32_t mode);
   virtual void ReEvaluate();
