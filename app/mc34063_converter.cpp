@@ -2,6 +2,7 @@
 // the divider's labels, which name where R1 and R2 connect.
 #include "app/converter_choices.h"
 #include "app/mc34063.h"
+#include "design/field_names.h"
 #include "framework/static_text.h"
 #include "framework/text_field.h"
 
@@ -28,10 +29,10 @@ void MC34063::ChooseConverter(design::Topology topology) {
   }
   SetTitle("RA34063 Rovu Ze" + std::string(ChoiceFor(topology).title_suffix));
   const DividerLabels labels = LabelsFor(topology);
-  Label("StaticText23").SetText(std::string(labels.r1));
-  Label("StaticText25").SetText(std::string(labels.r2));
-  Field("R1EF").SetProperties({{"AccessibleName", std::string(labels.r1) + ", kilohms"}});
-  Label("R2ST").SetProperties({{"AccessibleName", std::string(labels.r2) + ", kilohms"}});
+  Label(design::field::kR1Label).SetText(std::string(labels.r1));
+  Label(design::field::kR2Label).SetText(std::string(labels.r2));
+  Field(design::field::kR1).SetProperties({{"AccessibleName", std::string(labels.r1) + ", kilohms"}});
+  Label(design::field::kR2).SetProperties({{"AccessibleName", std::string(labels.r2) + ", kilohms"}});
   calculator_.ChooseConverter(topology);
   AfterHandler();
 }

@@ -19,6 +19,7 @@
 
 #include "app/converter_choices.h"
 #include "design/design_sheet.h"
+#include "design/field_names.h"
 #include "design/sheet_text.h"
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
@@ -82,7 +83,9 @@ std::set<std::string, std::less<>> AlsoChanging(const fuzz::Action& action, bool
     names.insert(
         {"TmpMinEF", "TmpMaxEF", "VrefEF", "DutyMaxST", "IswMaxST", "SwFreqMaxST", "TolST"});
   }
-  if (action.kind == Kind::kConverter) names.insert({"StaticText23", "StaticText25"});
+  if (action.kind == Kind::kConverter) {
+    names.insert({std::string(design::field::kR1Label), std::string(design::field::kR2Label)});
+  }
   if (timer_may_fire) names.insert("R1R2impEF");
   return names;
 }
