@@ -31,6 +31,8 @@ class WindowDriver {
   void Type(std::string_view field, std::string text);
   void Pick(std::string_view popup, std::int32_t row);
   void Go();
+  // Chooses the topology's item of the Converter menu.
+  void ChooseConverter(design::Topology topology);
   // One key press in R1EF that leaves it holding `text`.
   void KeyInR1(std::string text);
   void Advance(std::int64_t milliseconds);
@@ -50,7 +52,8 @@ class WindowDriver {
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
   // with '#' are shown as they stand; "look" shows the window's layout and
-  // "sheet" the design sheet; "datasheet" the chosen chip's datasheet
+  // "sheet" the design sheet; "converter step-up|step-down|inverting" chooses
+  // from the Converter menu; "datasheet" shows the chosen chip's datasheet
   // figures, one "LABEL\tVALUE" line each.
   bool Apply(std::string_view line, std::string& shown);
 
