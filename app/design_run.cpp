@@ -1,0 +1,120 @@
+// The command line's design, run on the calculator window itself.
+#include <cmath>
+
+#include "app/design_request.h"
+#include "app/headless_window.h"
+#include "app/row_match.h"
+#include "design/field_names.h"
+#include "design/sheet_text.h"
+#include "framework/text.h"
+
+namespace app {
+namespace {
+
+namespace field = design::field;
+
+// The R1 timer's pause, after which it has fired.
+constexpr std::int64_t kR1PauseMs = 800;
+
+struct ResultPlace {
+  std::string_view key, value, label, unit_label;
+  std::string_view unit;
+  int power_of_ten;  // the shown unit in the SI unit
+};
+
+const std::array<ResultPlace, 7>& ResultPlaces() {
+  static const std::array<ResultPlace, 7> places = {{
+      {"ct", field::kCt, "StaticText10", "pF", "F", -12},
+      {"rsc", field::kRsc, "StaticText11", "ohm2", "Ω", 0},
+      {"l", field::kL, "StaticText12", "uH", "H", -6},
+      {"co", field::kCo, "StaticText14", "uF", "F", -6},
+      {"r1", field::kR1, "StaticText23", "kohm1", "Ω", 3},
+      {"r2", field::kR2, "StaticText25", "kohm2", "Ω", 3},
+      // Its text carries its unit: "1.0000 volts".
+      {"accuracy", field::kAccuracy, "StaticText33", "", "V", 0},
+  }};
+  return places;
+}
+
+std::string Trimmed(std::string text) {
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+std::optional<double> SiValue(std::string_view text, int power_of_ten) {
+  const auto blank = text.find(' ');
+  const auto number = fw::NumberIn(text.substr(0, blank));
+  if (!number) return std::nullopt;
+  // Dividing by an exact power of ten keeps 820 pF at 8.2e-10 exactly as written.
+  const double scale = std::pow(10.0, std::abs(power_of_ten));
+  return power_of_ten < 0 ? *number / scale : *number * scale;
+}
+
+std::vector<std::string> Lines(std::string_view text, char end) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const auto at = text.find(end);
+    lines.emplace_back(text.substr(0, at));
+    if (at == std::string_view::npos) break;
+    text.remove_prefix(at + 1);
+  }
+  return lines;
+}
+
+}  // namespace
+
+const std::array<FieldOption, 12>& FieldOptions() {
+  static const std::array<FieldOption, 12> options = {{
+      {"vin", field::kVin, "VOLTS", "Vin (min)"},
+      {"vout", field::kVout, "VOLTS", "Vout"},
+      {"freq", field::kFreq, "HZ", "Frequency (max)"},
+      {"iout", field::kIout, "AMPS", "Iout (max)"},
+      {"ripple", field::kVrip, "VOLTS", "Vripple (p-p)"},
+      {"vsat", field::kVsat, "VOLTS", "Vsat of the switch"},
+      {"vf", field::kVf, "VOLTS", "Diode Vf"},
+      {"vref", field::kVref, "VOLTS", "Vref"},
+      {"impedance", field::kR1R2Imp, "OHMS", "R1 || R2"},
+      {"tmin", field::kTempMin, "CELSIUS", "lowest temperature"},
+      {"tmax", field::kTempMax, "CELSIUS", "highest temperature"},
+      {"tempco", field::kTempco, "PPM", "Resistor Tempco., ppm per degree"},
+  }};
+  return options;
+}
+
+void ApplyRequest(HeadlessWindow& window, const DesignRequest& request) {
+  if (request.chip_row) window.Pick(field::kChipPopup, *request.chip_row);
+  if (request.resistor_row) window.Pick(field::kResistorClassPopup, *request.resistor_row);
+  if (request.capacitor_row) window.Pick(field::kCapacitorClassPopup, *request.capacitor_row);
+  for (const auto& [option, text] : request.typed) window.Type(option->field, text);
+  window.Go();
+  if (request.ct) window.Type(field::kCt, *request.ct);
+  if (request.r1) {
+    window.KeyInR1(*request.r1);
+    window.Advance(kR1PauseMs);
+  }
+}
+
+DesignOutcome OutcomeOf(const HeadlessWindow& window) {
+  DesignOutcome outcome;
+  const auto shown = [&](std::string_view name) { return window.ShownText(name).value_or(""); };
+  outcome.chip = CollapsedBlanks(shown(field::kChipPopup));
+  outcome.resistors = CollapsedBlanks(shown(field::kResistorClassPopup));
+  outcome.capacitors = CollapsedBlanks(shown(field::kCapacitorClassPopup));
+  for (const ResultPlace& place : ResultPlaces()) {
+    const std::string text = shown(place.value);
+    outcome.results.push_back({place.key, Trimmed(shown(place.label)), text,
+                               place.unit_label.empty() ? "" : shown(place.unit_label),
+                               SiValue(text, place.power_of_ten), place.unit});
+  }
+  if (const auto sheet = window.DesignSheet()) {
+    outcome.stands = true;
+    outcome.sheet = design::SheetKeyValues(sheet->figures);
+    for (design::SheetWarning warning : sheet->figures.warnings) {
+      outcome.warnings.push_back(design::WarningSentence(warning, sheet->inputs, sheet->figures));
+    }
+  }
+  outcome.messages = Lines(shown(field::kErrors), '\r');
+  return outcome;
+}
+
+}  // namespace app
