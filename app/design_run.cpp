@@ -24,14 +24,14 @@ struct ResultPlace {
 
 const std::array<ResultPlace, 7>& ResultPlaces() {
   static const std::array<ResultPlace, 7> places = {{
-      {"ct", field::kCt, "StaticText10", "pF", "F", -12},
-      {"rsc", field::kRsc, "StaticText11", "ohm2", "Ω", 0},
-      {"l", field::kL, "StaticText12", "uH", "H", -6},
-      {"co", field::kCo, "StaticText14", "uF", "F", -6},
-      {"r1", field::kR1, "StaticText23", "kohm1", "Ω", 3},
-      {"r2", field::kR2, "StaticText25", "kohm2", "Ω", 3},
+      {"ct", field::kCt, field::kCtLabel, field::kCtUnit, "F", -12},
+      {"rsc", field::kRsc, field::kRscLabel, field::kRscUnit, "Ω", 0},
+      {"l", field::kL, field::kLLabel, field::kLUnit, "H", -6},
+      {"co", field::kCo, field::kCoLabel, field::kCoUnit, "F", -6},
+      {"r1", field::kR1, field::kR1Label, field::kR1Unit, "Ω", 3},
+      {"r2", field::kR2, field::kR2Label, field::kR2Unit, "Ω", 3},
       // Its text carries its unit: "1.0000 volts".
-      {"accuracy", field::kAccuracy, "StaticText33", "", "V", 0},
+      {"accuracy", field::kAccuracy, field::kAccuracyLabel, "", "V", 0},
   }};
   return places;
 }

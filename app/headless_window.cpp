@@ -34,7 +34,7 @@ void HeadlessWindow::Pick(std::string_view popup, std::int32_t row) {
   window_->Popup(popup).UserPick(row);
 }
 
-void HeadlessWindow::Go() { window_->Button("PushButton1").Push(); }
+void HeadlessWindow::Go() { window_->Button(design::field::kGoButton).Push(); }
 
 void HeadlessWindow::KeyInR1(std::string text) {
   fw::TextField& r1 = window_->Field(design::field::kR1);

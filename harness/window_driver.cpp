@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "design/design_sheet.h"
+#include "design/field_names.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/text_field.h"
