@@ -1,5 +1,5 @@
 // The command line's design, run on the calculator window itself.
-#include <cmath>
+#include <charconv>
 
 #include "app/design_request.h"
 #include "app/headless_window.h"
@@ -41,13 +41,25 @@ std::string Trimmed(std::string text) {
   return text;
 }
 
+// The shown number in the SI unit, as near as a double can be to it as
+// written: 46.2 µH is 4.62e-05 H, where multiplying would give 4.6200000000000005e-05.
 std::optional<double> SiValue(std::string_view text, int power_of_ten) {
-  const auto blank = text.find(' ');
-  const auto number = fw::NumberIn(text.substr(0, blank));
+  const auto number = fw::NumberIn(text.substr(0, text.find(' ')));
   if (!number) return std::nullopt;
-  // Dividing by an exact power of ten keeps 820 pF at 8.2e-10 exactly as written.
-  const double scale = std::pow(10.0, std::abs(power_of_ten));
-  return power_of_ten < 0 ? *number / scale : *number * scale;
+  std::array<char, 40> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), *number,
+                                     std::chars_format::scientific);
+  const std::string_view mantissa(digits.data(), written.ptr);
+  const auto e = mantissa.find('e');
+  std::string_view exponent_text = mantissa.substr(e + 1);
+  if (exponent_text.front() == '+') exponent_text.remove_prefix(1);
+  int exponent = 0;
+  std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(), exponent);
+  const std::string shifted =
+      std::string(mantissa.substr(0, e)) + 'e' + std::to_string(exponent + power_of_ten);
+  double value = 0.0;
+  std::from_chars(shifted.data(), shifted.data() + shifted.size(), value);
+  return value;
 }
 
 std::vector<std::string> Lines(std::string_view text, char end) {
