@@ -7,9 +7,11 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "design/chip_limits.h"
@@ -203,6 +205,28 @@ TEST(CommandLine, HandEditsOfCtAndR1AfterGoWithTheR1Pause) {
                             .toObject();
   EXPECT_EQ(l["text"].toString(), "");
   EXPECT_TRUE(l["value"].isNull());
+}
+
+// Every option the helps list, and only those, in the manual page and the
+// bash completion.
+TEST(CommandLine, TheManualPageAndTheCompletionKnowEveryOption) {
+  const auto options = [](const std::string& text, const std::string& dashes) {
+    std::set<std::string> found;
+    for (std::size_t at = text.find(dashes); at != std::string::npos;
+         at = text.find(dashes, at + 1)) {
+      std::size_t end = at + dashes.size();
+      while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) != 0)) ++end;
+      if (end > at + dashes.size() + 1)
+        found.insert(text.substr(at + dashes.size(), end - at - dashes.size()));
+    }
+    return found;
+  };
+  std::set<std::string> listed = options(Program({"design", "--help"}).out, "--");
+  EXPECT_TRUE(listed.contains("impedance"));
+  listed.merge(options(Program({"--help"}).out, "--"));
+  EXPECT_EQ(options(FileText(RA_DIST_DIR "/ra34063.bash-completion"), "--"), listed);
+  // The manual page writes each dash as "\-".
+  EXPECT_EQ(options(FileText(RA_DIST_DIR "/ra34063.1"), "\\-\\-"), listed);
 }
 
 // One random design, given both as the command line's options and as replay
