@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 
+#include "app/converter_choices.h"
 #include "app/program.h"
 #include "design/field_names.h"
+#include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/push_button.h"
 #include "framework/runtime.h"
@@ -35,6 +37,12 @@ void HeadlessWindow::Pick(std::string_view popup, std::int32_t row) {
 }
 
 void HeadlessWindow::Go() { window_->Button(design::field::kGoButton).Push(); }
+
+void HeadlessWindow::ChooseConverter(design::Topology topology) {
+  const auto item = window_->GetMenuBar()->FindDescendant(ChoiceFor(topology).item);
+  if (item == nullptr) throw std::logic_error("the Converter menu has no such item");
+  item->Action();
+}
 
 void HeadlessWindow::KeyInR1(std::string text) {
   fw::TextField& r1 = window_->Field(design::field::kR1);

@@ -12,6 +12,7 @@
 
 #include "app/mc34063.h"
 #include "design/design_sheet.h"
+#include "design/topology.h"
 #include "framework/event_loop.h"
 
 namespace app {
@@ -35,6 +36,8 @@ class HeadlessWindow {
   void Type(std::string_view field, std::string text);
   void Pick(std::string_view popup, std::int32_t row);
   void Go();
+  // Chooses the topology's item of the Converter menu.
+  void ChooseConverter(design::Topology topology);
   // One key press in the R1 field that leaves it holding `text`.
   void KeyInR1(std::string text);
   void Advance(std::int64_t milliseconds);

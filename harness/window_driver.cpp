@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "app/converter_choices.h"
 #include "design/design_sheet.h"
 #include "design/field_names.h"
 #include "framework/menu_item.h"
@@ -109,6 +110,14 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   if (verb == "go" && rest.empty()) {
     Go();
     return true;
+  }
+  if (verb == "converter") {
+    for (const app::ConverterChoice& choice : app::kConverterChoices) {
+      if (rest != choice.word) continue;
+      ChooseConverter(choice.topology);
+      return true;
+    }
+    return false;
   }
   if (verb == "r1") {
     KeyInR1(std::string(rest));

@@ -26,7 +26,8 @@ class WindowDriver : public app::HeadlessWindow {
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
   // with '#' are shown as they stand; "look" shows the window's layout and
-  // "sheet" the design sheet.
+  // "sheet" the design sheet; "converter step-up|step-down|inverting" chooses
+  // from the Converter menu.
   bool Apply(std::string_view line, std::string& shown);
 };
 
