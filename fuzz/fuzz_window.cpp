@@ -17,8 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "design/design_sheet.h"
-#include "design/sheet_text.h"
+#include "app/sheet_model.h"
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
@@ -230,11 +229,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(ShowsAPartOrNothing(name, text), "action %zu shows %s '%s' in:\n%s", k,
                  name.c_str(), text.c_str(), ToScenario(actions).c_str());
     }
-    const auto sheet = design::SheetInputsOf(window.State(), window.Window());
-    FUZZ_CHECK(sheet.has_value() == design_stands, "action %zu: sheet %d, design %d in:\n%s", k,
-               sheet.has_value(), design_stands, ToScenario(actions).c_str());
-    if (sheet) {
-      const std::string text = design::SheetPlainText(*sheet, design::ComputeSheet(*sheet));
+    const app::SheetModel sheet = app::SheetModelOf(window.Window());
+    FUZZ_CHECK(sheet.stands == design_stands, "action %zu: sheet %d, design %d in:\n%s", k,
+               sheet.stands, design_stands, ToScenario(actions).c_str());
+    if (sheet.stands) {
+      const std::string& text = sheet.plain_text;
       FUZZ_CHECK(text.find("inf") == std::string::npos && text.find("nan") == std::string::npos,
                  "action %zu: the sheet reads\n%s\nin:\n%s", k, text.c_str(),
                  ToScenario(actions).c_str());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "app/sheet_inputs.h"
 #include "design/design_sheet.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
@@ -96,7 +97,7 @@ std::string WindowDriver::Text(std::string_view name) const {
 }
 
 std::string WindowDriver::Sheet() const {
-  const auto inputs = design::SheetInputsOf(window_->State(), *window_);
+  const auto inputs = app::SheetInputsOf(window_->State(), *window_);
   if (!inputs) return "none\n";
   std::string out;
   for (const auto& [key, value] : design::SheetKeyValues(design::ComputeSheet(*inputs))) {
