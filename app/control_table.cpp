@@ -25,6 +25,8 @@ std::unique_ptr<fw::Control> Make() {
 fw::Property Text(std::string_view text) { return {"Text", std::string(text)}; }
 const fw::Property kLeft{"TextAlign", 0};
 const fw::Property kRight{"TextAlign", 2};
+const fw::Property kRed{"TextColor", fw::Color{255, 0, 0}};
+const fw::Property kMultiline{"Multiline", true};
 
 std::string JoinRows(const auto& rows, auto text_of) {
   std::string joined;
@@ -91,8 +93,6 @@ ControlRow Rule(std::string_view name, fw::Rect place) {
 }
 
 std::vector<ControlRow> BuildTable() {
-  const fw::Property kRed{"TextColor", fw::Color{255, 0, 0}};
-  const fw::Property kMultiline{"Multiline", true};
   std::vector<ControlRow> t;
   t.reserve(kControlCount);
   // 1 to 50: CreateControls0.
