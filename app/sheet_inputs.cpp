@@ -28,7 +28,8 @@ double Shown(const fw::ControlSet& controls, std::string_view name) {
 
 std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
                                                  const fw::ControlSet& c) {
-  if (!s.DesignStands) return std::nullopt;
+  // The sheet draws and rates the step-up circuit only.
+  if (!s.DesignStands || s.Converter != design::Topology::kStepUp) return std::nullopt;
   return design::SheetInputs{
       .vin = s.Vin,
       .vout = s.Vout,
