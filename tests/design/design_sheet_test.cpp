@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 
+#include "app/sheet_inputs.h"
 #include "design/series_values.h"
 #include "harness/window_driver.h"
 #include "harness/worked_example.h"
@@ -15,7 +16,7 @@ namespace design {
 namespace {
 
 std::optional<SheetFigures> SheetOf(driver::WindowDriver& d) {
-  const std::optional<SheetInputs> in = SheetInputsOf(d.State(), d.Window());
+  const std::optional<SheetInputs> in = app::SheetInputsOf(d.State(), d.Window());
   if (!in) return std::nullopt;
   return ComputeSheet(*in);
 }
@@ -131,7 +132,7 @@ TEST(DesignSheet, SizesRdByAn920sOwnExample) {
 SheetInputs WorkedInputs() {
   driver::WindowDriver d;
   worked::Design(d);
-  return *SheetInputsOf(d.State(), d.Window());
+  return *app::SheetInputsOf(d.State(), d.Window());
 }
 
 TEST(DesignSheet, WarnsOfALimitAboveTheSwitchRating) {
