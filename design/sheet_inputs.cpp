@@ -3,8 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include "design/chip_limits.h"
 #include "design/design_sheet.h"
 #include "design/field_names.h"
+#include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -29,6 +31,7 @@ double Shown(const fw::ControlSet& controls, std::string_view name) {
 
 std::optional<SheetInputs> SheetInputsOf(const DesignState& s, const fw::ControlSet& c) {
   if (!s.DesignStands) return std::nullopt;
+  const std::int32_t chip_row = c.Popup(field::kChipPopup).ListIndex();
   return SheetInputs{
       .vin = s.Vin,
       .vout = s.Vout,
@@ -56,6 +59,9 @@ std::optional<SheetInputs> SheetInputsOf(const DesignState& s, const fw::Control
       .co = Shown(c, field::kCo) / 1e6,
       .r1 = Shown(c, field::kR1) * 1000.0,
       .r2 = Shown(c, field::kR2) * 1000.0,
+      .chip = ChipName(chip_row),
+      .chip_temp_min = s.TempMin,
+      .chip_temp_max = s.TempMax,
   };
 }
 

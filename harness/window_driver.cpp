@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "design/design_sheet.h"
+#include "design/sheet_text.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/push_button.h"
@@ -105,6 +106,17 @@ std::string WindowDriver::Sheet() const {
   return out;
 }
 
+std::string WindowDriver::SheetWarnings() const {
+  const auto inputs = design::SheetInputsOf(window_->State(), *window_);
+  if (!inputs) return "none\n";
+  const design::SheetFigures figures = design::ComputeSheet(*inputs);
+  std::string out;
+  for (design::SheetWarning warning : figures.warnings) {
+    out += "warning\t" + design::WarningSentence(warning, *inputs, figures) + '\n';
+  }
+  return out;
+}
+
 std::string WindowDriver::Dump() const {
   std::string out;
   for (const fw::Control* control : window_->Controls()) {
@@ -151,6 +163,10 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   }
   if (verb == "sheet" && rest.empty()) {
     shown += Sheet();
+    return true;
+  }
+  if (verb == "warnings" && rest.empty()) {
+    shown += SheetWarnings();
     return true;
   }
   if (verb == "go" && rest.empty()) {
