@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/converter_equations.h"
 #include "design/evalue.h"
 #include "design/unit_text.h"
 #include "framework/text.h"
@@ -38,14 +39,24 @@ double SettledCt(double ct_pf, std::int32_t capacitor_series) {
 }
 
 Components ComponentsOf(const DesignState& s, double ton, double r1r2_imp) {
-  const double inductance = (((s.Vin - 1.3) / s.Ipk) * ton) * 2.0;
-  const double co = 9.0 * ((s.Iout * ton) / s.Vrip);
-  // R1 for which R1 || R2 is the wanted impedance.
-  const double q = s.Vref / (s.Vout - s.Vref);
+  const PartRequirements parts{.vin = s.Vin,
+                               .vout = s.Vout,
+                               .vsat = s.Vsat,
+                               .iout = s.Iout,
+                               .vrip = s.Vrip,
+                               .ipk = s.Ipk,
+                               .ton = ton,
+                               .on_off_ratio = s.OnOffRatio};
+  const double inductance = Inductance(s.Converter, parts);
+  const double co = OutputCapacitance(s.Converter, parts);
+  // R1 for which R1 || R2 is the wanted impedance; the inverting divider
+  // sets |Vout| above the chip's ground at -Vout.
+  const double vout = std::fabs(s.Vout);
+  const double q = s.Vref / (vout - s.Vref);
   const double k = q / (q + 1.0);
   const double r1_unrounded = (r1r2_imp / k) * q;
   const double r1 = Evalue(r1_unrounded, s.ESeriesForR, kNearestSqrt);
-  const double r2_unrounded = (r1 * (s.Vout - s.Vref)) / s.Vref;
+  const double r2_unrounded = (r1 * (vout - s.Vref)) / s.Vref;
   return {
       .rsc = 0.3 / s.Ipk,
       .l_uh = inductance * 1e6,
