@@ -61,12 +61,11 @@ std::string WindowDriver::Sheet() const {
 }
 
 std::string WindowDriver::SheetWarnings() const {
-  const auto inputs = design::SheetInputsOf(window_->State(), *window_);
-  if (!inputs) return "none\n";
-  const design::SheetFigures figures = design::ComputeSheet(*inputs);
+  const auto sheet = DesignSheet();
+  if (!sheet) return "none\n";
   std::string out;
-  for (design::SheetWarning warning : figures.warnings) {
-    out += "warning\t" + design::WarningSentence(warning, *inputs, figures) + '\n';
+  for (design::SheetWarning warning : sheet->figures.warnings) {
+    out += "warning\t" + design::WarningSentence(warning, sheet->inputs, sheet->figures) + '\n';
   }
   return out;
 }
