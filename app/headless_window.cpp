@@ -4,6 +4,7 @@
 
 #include "app/converter_choices.h"
 #include "app/program.h"
+#include "app/sheet_inputs.h"
 #include "design/field_names.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
@@ -58,7 +59,7 @@ std::optional<std::string> HeadlessWindow::ShownText(std::string_view name) cons
 }
 
 std::optional<HeadlessWindow::StandingSheet> HeadlessWindow::DesignSheet() const {
-  auto inputs = design::SheetInputsOf(window_->State(), *window_);
+  auto inputs = SheetInputsOf(window_->State(), *window_);
   if (!inputs) return std::nullopt;
   return StandingSheet{*inputs, design::ComputeSheet(*inputs)};
 }
