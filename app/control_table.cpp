@@ -2,6 +2,7 @@
 
 #include "app/mc34063.h"
 #include "design/chip_limits.h"
+#include "design/spoken_chip_row.h"
 #include "design/tolerance_classes.h"
 #include "framework/line.h"
 #include "framework/popup_menu.h"
@@ -43,6 +44,7 @@ std::string JoinRows(const auto& rows, auto text_of) {
 fw::PropertyList ChipRows() {
   return {{"InitialValue",
            JoinRows(design::ChipPopupRows(), [](std::string_view r) { return std::string(r); })},
+          {"AccessibleRows", JoinRows(design::ChipPopupRows(), design::SpokenChipRow)},
           {"ListIndex", 1}};
 }
 
@@ -189,7 +191,9 @@ std::vector<ControlRow> BuildTable() {
                     {On("KeyDown", &M::R1EF_KeyDown)}));
   t.push_back(Rule("Line1", {282, 34, 0, 466}));
   t.push_back(Label("ErrorOut", {1, 460, 274, 66}, 46, "", kLeft,
-                    {kRed, kMultiline, {"LockLeft", true}, {"LockTop", true}}, 10.0f));
+                    {kRed, kMultiline, {"LockLeft", true}, {"LockTop", true}, {"Announce", true}},
+                    10.0f));
+  t.back().spoken = "Messages";
   t.push_back(Label("StaticText37", {242, 276, 34, 20}, 47, "Volts", kLeft));
   t.push_back(Field("VsatEF", {150, 275, 80, 22}, 48, "1.3", "Vsat, volts",
                     "The voltage drop of the switch when ON. Using a external transistor will "
@@ -210,9 +214,11 @@ std::vector<ControlRow> BuildTable() {
                     &M::PerPU_Change, &M::PerPU_Open));
   // Wide enough for the lowest limit a chip row writes, "-1e+30"; its label
   // makes room on the left.
-  t.push_back(Field("TmpMinEF", {114, 41, 52, 22}, 57, "-40", "Temperature, lowest", "",
+  t.push_back(Field("TmpMinEF", {114, 41, 52, 22}, 57, "-40",
+                    "Temperature, lowest, degrees Celsius", "",
                     {On("TextChange", &M::TmpMinEF_TextChange)}));
-  t.push_back(Field("TmpMaxEF", {190, 41, 40, 22}, 58, "85", "Temperature, highest", "",
+  t.push_back(Field("TmpMaxEF", {190, 41, 40, 22}, 58, "85",
+                    "Temperature, highest, degrees Celsius", "",
                     {On("TextChange", &M::TmpMaxEF_TextChange)}));
   t.push_back(Label("StaticText41", {23, 42, 87, 20}, 59, "Temperature", kRight));
   t.push_back(Label("StaticText42", {166, 42, 19, 20}, 60, "to", kRight));
