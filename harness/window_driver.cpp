@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "design/design_sheet.h"
+#include "design/field_names.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/push_button.h"
@@ -79,10 +80,10 @@ void WindowDriver::Pick(std::string_view popup, std::int32_t row) {
   window_->Popup(popup).UserPick(row);
 }
 
-void WindowDriver::Go() { window_->Button("PushButton1").Push(); }
+void WindowDriver::Go() { window_->Button(design::field::kGoButton).Push(); }
 
 void WindowDriver::KeyInR1(std::string text) {
-  fw::TextField& r1 = window_->Field("R1EF");
+  fw::TextField& r1 = window_->Field(design::field::kR1);
   // The key itself is never examined; the last character typed stands for it.
   const std::string key = text.empty() ? std::string("\b") : text.substr(text.size() - 1);
   if (!r1.UserKeyDown(key)) r1.UserEdit(std::move(text));
