@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "app/converter_choices.h"
 #include "app/program.h"
 #include "design/design_sheet.h"
 #include "design/field_names.h"
@@ -81,6 +82,12 @@ void WindowDriver::Pick(std::string_view popup, std::int32_t row) {
 }
 
 void WindowDriver::Go() { window_->Button(design::field::kGoButton).Push(); }
+
+void WindowDriver::ChooseConverter(design::Topology topology) {
+  const auto item = window_->GetMenuBar()->FindDescendant(app::ChoiceFor(topology).item);
+  if (item == nullptr) throw std::logic_error("the Converter menu has no such item");
+  item->Action();
+}
 
 void WindowDriver::KeyInR1(std::string text) {
   fw::TextField& r1 = window_->Field(design::field::kR1);
@@ -157,6 +164,14 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   if (verb == "go" && rest.empty()) {
     Go();
     return true;
+  }
+  if (verb == "converter") {
+    for (const app::ConverterChoice& choice : app::kConverterChoices) {
+      if (rest != choice.word) continue;
+      ChooseConverter(choice.topology);
+      return true;
+    }
+    return false;
   }
   if (verb == "r1") {
     KeyInR1(std::string(rest));
