@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "design/chip_limits.h"
 #include "design/field_names.h"
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
@@ -38,6 +39,7 @@ std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
                                                  const fw::ControlSet& c) {
   // The sheet draws and rates the step-up circuit only.
   if (!s.DesignStands || s.Converter != design::Topology::kStepUp) return std::nullopt;
+  const std::int32_t chip_row = c.Popup(design::field::kChipPopup).ListIndex();
   return design::SheetInputs{
       .vin = s.Vin,
       .vout = s.Vout,
@@ -58,7 +60,7 @@ std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
       .temp_max = Shown(c, design::field::kTempMax),
       .resistor_series = s.ESeriesForR,
       .capacitor_series = s.ESeriesForC,
-      .chip_row = c.Popup(design::field::kChipPopup).ListIndex(),
+      .chip_row = chip_row,
       // The window shows pF, ohm, µH, µF and kOhm.
       .ct = Shown(c, design::field::kCt) / 1e12,
       .rsc = Shown(c, design::field::kRsc),
@@ -67,6 +69,9 @@ std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
       .r1 = Shown(c, design::field::kR1) * 1000.0,
       .r2 = Shown(c, design::field::kR2) * 1000.0,
       .accuracy = AccuracyShown(c),
+      .chip = design::ChipName(chip_row),
+      .chip_temp_min = s.TempMin,
+      .chip_temp_max = s.TempMax,
   };
 }
 

@@ -59,16 +59,16 @@ constexpr std::array<ChipLimits, kChipRowCount - 1> kLimits = {{
 
 const std::array<std::string_view, kChipRowCount>& ChipPopupRows() { return kRows; }
 
-std::string_view ChipName(std::int32_t row) {
-  if (row < 0 || row >= kChipRowCount) return "";
-  const std::string_view text = kRows[static_cast<std::size_t>(row)];
-  // The columns start after the first run of two blanks.
-  return text.substr(0, text.find("  "));
-}
-
 const ChipLimits* ChipLimitsForRow(std::int32_t row) {
   if (row < 1 || row >= kChipRowCount) return nullptr;
   return &kLimits[static_cast<std::size_t>(row - 1)];
+}
+
+std::string_view ChipName(std::int32_t row) {
+  // "No error checking" is the last row and names no chip.
+  if (row < 1 || row >= kChipRowCount - 1) return {};
+  const std::string_view text = kRows[static_cast<std::size_t>(row)];
+  return text.substr(0, text.find("  "));  // the limits follow after two blanks or more
 }
 
 }  // namespace design

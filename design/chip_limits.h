@@ -28,10 +28,11 @@ inline constexpr std::int32_t kChipRowCount = 23;
 // "No error checking".
 const std::array<std::string_view, kChipRowCount>& ChipPopupRows();
 
-// The chip a popup row names, without its columns: "ON Semi MC34063A".
-std::string_view ChipName(std::int32_t row);
-
 // The limits of a popup row; nullptr for row 0 and for any row outside 1..22.
 const ChipLimits* ChipLimitsForRow(std::int32_t row);
+
+// The maker and chip a popup row names, as the row begins: "ON Semi
+// MC34063A"; empty for the rows that name no chip.
+std::string_view ChipName(std::int32_t row);
 
 }  // namespace design

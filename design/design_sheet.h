@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -25,22 +26,28 @@ struct SheetInputs {
   std::int32_t resistor_series, capacitor_series;
   std::int32_t chip_row;  // the chip popup's row, for its datasheet figures
   // As shown.
-  double ct;        // F
-  double rsc;       // ohm
-  double l;         // H
-  double co;        // F
-  double r1;        // ohm
-  double r2;        // ohm
-  double accuracy;  // V, the window's ±; NaN while it shows none
+  double ct;   // F
+  double rsc;  // ohm
+  double l;    // H
+  double co;   // F
+  double r1;   // ohm
+  double r2;   // ohm
+  // The window's accuracy, V, the ±; NaN while it shows none.
+  double accuracy = std::numeric_limits<double>::quiet_NaN();
+  // The chosen chip, empty for none, and its temperature range, degrees
+  // Celsius.
+  std::string_view chip = {};
+  double chip_temp_min = 0.0, chip_temp_max = 0.0;
 };
 
 enum class SheetWarning {
-  kFrequencyAboveChip,    // fsw above the chip's limit
-  kInductorBelowMinimum,  // the L shown below l_min
-  kOutputOffTarget,       // vout_nom more than 1% from the Vout asked
-  kLimitAboveSwitch,      // ilimit_max above the chip's switch rating
-  kNoEsrMeetsRipple,      // the ripple asked leaves no room for any ESR
-  kDriverAboveMaximum,    // i_driver above the chip's driver maximum
+  kFrequencyAboveChip,     // fsw above the chip's limit
+  kInductorBelowMinimum,   // the L shown below l_min
+  kOutputOffTarget,        // vout_nom more than 1% from the Vout asked
+  kTemperatureBeyondChip,  // the temperatures typed outside the chip's range
+  kLimitAboveSwitch,       // ilimit_max above the chip's switch rating
+  kNoEsrMeetsRipple,       // the ripple asked leaves no room for any ESR
+  kDriverAboveMaximum,     // i_driver above the chip's driver maximum
 };
 
 // Every figure; one that cannot be worked out (a part not shown) is NaN.

@@ -41,6 +41,16 @@ std::string TempcoRating(const SheetInputs& in) {
   return "≤ " + fw::Str(in.tempco_ppm) + " ppm/°C";
 }
 
+// A temperature as typed, with a true minus sign: "−40".
+std::string TemperatureText(double celsius) {
+  const std::string text = fw::Str(celsius);
+  return text.starts_with('-') ? "−" + text.substr(1) : text;
+}
+
+std::string TemperatureRange(double low, double high) {
+  return TemperatureText(low) + "…" + TemperatureText(high) + " °C";
+}
+
 std::string PairText(double r1, double r2) {
   return "R1 " + PartValueText(r1, "Ω") + " and R2 " + PartValueText(r2, "Ω");
 }
@@ -129,7 +139,9 @@ std::vector<std::pair<std::string, std::string>> DatasheetFigureLines(std::int32
 
 std::string WarningSentence(SheetWarning warning, const SheetInputs& in, const SheetFigures& f) {
   const ChipDatasheet& chip = ChipDatasheetForRow(in.chip_row);
-  const std::string chip_name(ChipName(in.chip_row));
+  // "No error checking" names no chip.
+  const std::string chip_name =
+      in.chip.empty() ? std::string("the chip") : "the " + std::string(in.chip);
   switch (warning) {
     case SheetWarning::kFrequencyAboveChip:
       return "The switching frequency, " + Engineering(f.fsw, "Hz") +
@@ -147,10 +159,14 @@ std::string WarningSentence(SheetWarning warning, const SheetInputs& in, const S
       return sentence + "the closest standard pair is " + PairText(f.pair_r1, f.pair_r2) +
              ", giving " + Engineering(f.pair_vout, "V") + ".";
     }
+    case SheetWarning::kTemperatureBeyondChip:
+      return "The temperature range " + TemperatureRange(in.temp_min, in.temp_max) +
+             " goes beyond the " + std::string(in.chip) + "'s " +
+             TemperatureRange(in.chip_temp_min, in.chip_temp_max) + ".";
     case SheetWarning::kLimitAboveSwitch: {
       std::string sentence = "The current limit can reach " + Engineering(f.ilimit_max, "A") +
-                             " with Rsc " + PartValueText(f.rsc_buy, "Ω") + ", above the " +
-                             chip_name + "'s " + Engineering(chip.switch_current.value, "A") +
+                             " with Rsc " + PartValueText(f.rsc_buy, "Ω") + ", above " + chip_name +
+                             "'s " + Engineering(chip.switch_current.value, "A") +
                              " switch rating.";
       if (f.no_rsc_within_rating) {
         sentence += " No standard resistor keeps the limit within the rating at Ipk " +
@@ -163,7 +179,7 @@ std::string WarningSentence(SheetWarning warning, const SheetInputs& in, const S
              ": a larger Co is needed.";
     case SheetWarning::kDriverAboveMaximum:
       return "The driver current " + Engineering(f.i_driver, "A") + " through Rd " +
-             PartValueText(f.rd, "Ω") + " is above the " + chip_name + "'s " +
+             PartValueText(f.rd, "Ω") + " is above " + chip_name + "'s " +
              Engineering(chip.driver_current_max.value, "A") + " maximum.";
   }
   return "";

@@ -58,6 +58,13 @@ std::string WindowDriver::Sheet() const {
   for (const auto& [key, value] : design::SheetKeyValues(sheet->figures)) {
     if (std::isfinite(value)) out += std::string(key) + '\t' + SixDigits(value) + '\n';
   }
+  return out + SheetWarnings();
+}
+
+std::string WindowDriver::SheetWarnings() const {
+  const auto sheet = DesignSheet();
+  if (!sheet) return "none\n";
+  std::string out;
   for (design::SheetWarning warning : sheet->figures.warnings) {
     out += "warning\t" + design::WarningSentence(warning, sheet->inputs, sheet->figures) + '\n';
   }
@@ -117,6 +124,10 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
     for (const auto& [label, value] : design::DatasheetFigureLines(row)) {
       shown += label + '\t' + value + '\n';
     }
+    return true;
+  }
+  if (verb == "warnings" && rest.empty()) {
+    shown += SheetWarnings();
     return true;
   }
   if (verb == "go" && rest.empty()) {

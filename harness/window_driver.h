@@ -22,14 +22,18 @@ class WindowDriver : public app::HeadlessWindow {
   // "%.6g" writes it (a figure that is no finite number left out), then one
   // "warning\tTEXT" line a warning; or the line "none" while no design stands.
   std::string Sheet() const;
+  // The design sheet's warnings, one "warning\tSENTENCE" line each, or the
+  // line "none" while no design stands.
+  std::string SheetWarnings() const;
 
   // Runs one replay line, appending what it shows to `shown`; false for a
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
   // with '#' are shown as they stand; "look" shows the window's layout and
-  // "sheet" the design sheet; "converter step-up|step-down|inverting" chooses
-  // from the Converter menu; "datasheet" shows the chosen chip's datasheet
-  // figures, one "LABEL\tVALUE" line each.
+  // "sheet" the design sheet's figures and warnings, "warnings" its warnings
+  // alone; "converter step-up|step-down|inverting" chooses from the Converter
+  // menu; "datasheet" shows the chosen chip's datasheet figures, one
+  // "LABEL\tVALUE" line each.
   bool Apply(std::string_view line, std::string& shown);
 };
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/sheet_inputs.h"
-#include "design/chip_limits.h"
 #include "design/sheet_sections.h"
 #include "design/unit_text.h"
 #include "harness/window_driver.h"
@@ -205,13 +204,6 @@ TEST(SheetText, NamesTheChipTheLimitAndTheDriverBreak) {
   w.figures = ComputeSheet(w.in);
   EXPECT_EQ(WarningSentence(SheetWarning::kNoEsrMeetsRipple, w.in, w.figures),
             "No ESR meets the ripple asked with Co 1.5 mF: a larger Co is needed.");
-}
-
-TEST(SheetText, NamesEachChipWithoutItsColumns) {
-  EXPECT_EQ(ChipName(7), "ON Semi MC34063A");
-  EXPECT_EQ(ChipName(1), "Diodes Inc. AP34063");
-  EXPECT_EQ(ChipName(22), "No error checking");
-  EXPECT_EQ(ChipName(23), "");
 }
 
 }  // namespace
