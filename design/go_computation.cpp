@@ -45,25 +45,27 @@ void Calculator::PushButton1_Action() {
   fw::StaticText& errors = c.Label(field::kErrors);
   // Fields that are no usable numbers, or no step-up converter, give no
   // limit sentence and no design.
-  errors.SetText(RequirementSentences(c));
+  RequirementCheck check = CheckRequirements(c);
+  errors.SetText(std::move(check.sentences));
   if (!errors.Text().empty()) return;
 
-  s.Vin = fw::Val(c.Field(field::kVin).Text());
+  // Each field holds one number now: the check's reading is Val's.
+  s.Vin = *check.vin;
   if (s.Vin < s.VinMin) {
     Append(errors, "Vin lower than Device Minimum" + kCR);
   } else if (s.Vin > s.VinMAX) {
     Append(errors, "Vin higher than Device Maximum" + kCR);
   }
-  s.Vout = fw::Val(c.Field(field::kVout).Text());
+  s.Vout = *check.vout;
   if (s.Vout > s.VoutMax) Append(errors, "Vout greater than Device Maximum" + kCR);
-  const double f = fw::Val(c.Field(field::kFreq).Text());
+  const double f = *check.freq;
   if (f > s.SwFreqMax) Append(errors, "Frequency is greater than the maximum" + kCR);
 
-  s.Iout = fw::Val(c.Field(field::kIout).Text());
-  s.Vrip = fw::Val(c.Field(field::kVrip).Text());
-  const double vf = fw::Val(c.Field(field::kVf).Text());
-  const double vsat = fw::Val(c.Field(field::kVsat).Text());
-  s.Vref = fw::Val(c.Field(field::kVref).Text());
+  s.Iout = *check.iout;
+  s.Vrip = *check.vrip;
+  const double vf = *check.vf;
+  const double vsat = *check.vsat;
+  s.Vref = *check.vref;
 
   const double ratio = ((s.Vout + vf) - s.Vin) / (s.Vin - vsat);  // on-time over off-time
   const double period = 1.0 / f;

@@ -34,31 +34,42 @@ constexpr Requirement kTempMin{field::kTempMin, "Temperature (lowest)", Range::k
 constexpr Requirement kTempMax{field::kTempMax, "Temperature (highest)", Range::kAny};
 constexpr Requirement kTempco{field::kTempco, "Resistor Tempco.", Range::kNotNegative};
 
+// Nothing is allocated for a usable value: a passing Go reads a dozen.
 std::string FieldSentence(const Requirement& r, const std::optional<double>& value) {
-  const std::string name(r.name);
-  if (!value) return name + " is not a number" + kCR;
-  if (r.range == Range::kPositive && !(*value > 0.0)) return name + " must be greater than 0" + kCR;
-  if (r.range == Range::kNotNegative && *value < 0.0) return name + " must not be negative" + kCR;
-  return {};
+  std::string_view fault;
+  if (!value) {
+    fault = " is not a number";
+  } else if (r.range == Range::kPositive && !(*value > 0.0)) {
+    fault = " must be greater than 0";
+  } else if (r.range == Range::kNotNegative && *value < 0.0) {
+    fault = " must not be negative";
+  } else {
+    return {};
+  }
+  std::string sentence(r.name);
+  sentence += fault;
+  sentence += kCR;
+  return sentence;
 }
 
 }  // namespace
 
-std::string RequirementSentences(const fw::ControlSet& controls) {
-  std::string sentences;
+RequirementCheck CheckRequirements(const fw::ControlSet& controls) {
+  RequirementCheck check;
+  std::string& sentences = check.sentences;
   const auto read = [&](const Requirement& r) {
     const std::optional<double> value = fw::NumberIn(controls.Field(r.field).Text());
     sentences += FieldSentence(r, value);
     return value;
   };
-  const auto vin = read(kVin);
-  const auto vout = read(kVout);
-  read(kFreq);
-  read(kIout);
-  read(kVrip);
-  const auto vsat = read(kVsat);
-  const auto vf = read(kVf);
-  const auto vref = read(kVref);
+  const auto& vin = check.vin = read(kVin);
+  const auto& vout = check.vout = read(kVout);
+  check.freq = read(kFreq);
+  check.iout = read(kIout);
+  check.vrip = read(kVrip);
+  const auto& vsat = check.vsat = read(kVsat);
+  const auto& vf = check.vf = read(kVf);
+  const auto& vref = check.vref = read(kVref);
   read(kR1R2Imp);
   const auto temp_min = read(kTempMin);
   const auto temp_max = read(kTempMax);
@@ -75,7 +86,7 @@ std::string RequirementSentences(const fw::ControlSet& controls) {
   if (ChipLimitsForRow(controls.Popup(field::kChipPopup).ListIndex()) == nullptr) {
     sentences += "Choose a device, or No error checking" + kCR;
   }
-  return sentences;
+  return check;
 }
 
 std::string TempcoSentence(std::string_view text) {
