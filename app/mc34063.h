@@ -85,6 +85,10 @@ class MC34063 final : public fw::Window {
     if (after_handler_) after_handler_();
   }
 
+  // The Converter menu's choice: the typed requirements stay, the design
+  // shown ends as a requirement edit ends it.
+  void ChooseConverter(design::Topology topology);
+
   void Event_Open();
   double Evalue(double value, std::int32_t series, std::int32_t mode);
   void ReEvaluate();

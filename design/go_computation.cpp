@@ -1,9 +1,11 @@
 // The "Go" press: checks the requirement fields, then the requirements against
 // the chip's limits, computes the switch timing and hands a rounded Ct to the
 // Ct field, whose change event computes every other component.
+#include <cmath>
 #include <string>
 
 #include "design/calculator.h"
+#include "design/converter_equations.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
 #include "design/part_text.h"
@@ -36,6 +38,11 @@ void Calculator::BlankResults(bool only_shown_ct) {
   }
 }
 
+void Calculator::ChooseConverter(Topology topology) {
+  state_.Converter = topology;
+  BlankResults(true);
+}
+
 void Calculator::PushButton1_Action() {
   fw::ControlSet& c = controls_;
   DesignState& s = state_;
@@ -43,9 +50,9 @@ void Calculator::PushButton1_Action() {
   // Ends the design shown, as any requirement edit does.
   BlankResults(false);
   fw::StaticText& errors = c.Label(field::kErrors);
-  // Fields that are no usable numbers, or no step-up converter, give no
-  // limit sentence and no design.
-  RequirementCheck check = CheckRequirements(c);
+  // Fields that are no usable numbers, or no converter of the topology
+  // chosen, give no limit sentence and no design.
+  RequirementCheck check = CheckRequirements(c, s.Converter);
   errors.SetText(std::move(check.sentences));
   if (!errors.Text().empty()) return;
 
@@ -57,19 +64,26 @@ void Calculator::PushButton1_Action() {
     Append(errors, "Vin higher than Device Maximum" + kCR);
   }
   s.Vout = *check.vout;
-  if (s.Vout > s.VoutMax) Append(errors, "Vout greater than Device Maximum" + kCR);
+  if (s.Converter == Topology::kInverting) {
+    // The chip's ground pin sits at -Vout: its supply is Vin + |Vout|.
+    if (s.Vin + std::fabs(s.Vout) > s.VinMAX) {
+      Append(errors, "Vin + |Vout| higher than Device Maximum" + kCR);
+    }
+  } else if (s.Vout > s.VoutMax) {
+    Append(errors, "Vout greater than Device Maximum" + kCR);
+  }
   const double f = *check.freq;
   if (f > s.SwFreqMax) Append(errors, "Frequency is greater than the maximum" + kCR);
 
   s.Iout = *check.iout;
   s.Vrip = *check.vrip;
   const double vf = *check.vf;
-  const double vsat = *check.vsat;
+  s.Vsat = *check.vsat;
   s.Vref = *check.vref;
 
-  const double ratio = ((s.Vout + vf) - s.Vin) / (s.Vin - vsat);  // on-time over off-time
+  s.OnOffRatio = OnOffRatio(s.Converter, {.vin = s.Vin, .vout = s.Vout, .vsat = s.Vsat, .vf = vf});
   const double period = 1.0 / f;
-  const double toff = period / (ratio + 1.0);
+  const double toff = period / (s.OnOffRatio + 1.0);
   s.Ton = period - toff;
   const double duty = s.Ton / (s.Ton + toff);
   if (duty > s.DutyMax) {
@@ -78,7 +92,7 @@ void Calculator::PushButton1_Action() {
            "or Vf, or use tapped inductor design as in AN920");
   }
 
-  s.Ipk = (2.0 * s.Iout) * (ratio + 1.0);
+  s.Ipk = PeakCurrent(s.Converter, s.Iout, s.OnOffRatio);
   if (s.Ipk > s.IswMAX) {
     Append(errors, "Peak switch current is " + fw::Left(fw::Str(s.Ipk), 5) + "Amps, greater than " +
                        fw::Str(s.IswMAX) + " Amp Maximum" + kCR);

@@ -13,7 +13,7 @@ namespace {
 
 const std::string kCR = fw::ChrB(13);
 
-enum class Range { kPositive, kNotNegative, kAny };
+enum class Range { kPositive, kNegative, kNotNegative, kAny };
 
 struct Requirement {
   std::string_view field;
@@ -23,6 +23,7 @@ struct Requirement {
 
 constexpr Requirement kVin{field::kVin, "Vin (min)", Range::kPositive};
 constexpr Requirement kVout{field::kVout, "Vout", Range::kPositive};
+constexpr Requirement kNegativeVout{field::kVout, "Vout", Range::kNegative};
 constexpr Requirement kFreq{field::kFreq, "Frequency (max)", Range::kPositive};
 constexpr Requirement kIout{field::kIout, "Iout (max)", Range::kPositive};
 constexpr Requirement kVrip{field::kVrip, "Vripple (p-p)", Range::kPositive};
@@ -41,6 +42,8 @@ std::string FieldSentence(const Requirement& r, const std::optional<double>& val
     fault = " is not a number";
   } else if (r.range == Range::kPositive && !(*value > 0.0)) {
     fault = " must be greater than 0";
+  } else if (r.range == Range::kNegative && !(*value < 0.0)) {
+    fault = " must be below 0 for an inverting converter";
   } else if (r.range == Range::kNotNegative && *value < 0.0) {
     fault = " must not be negative";
   } else {
@@ -54,7 +57,7 @@ std::string FieldSentence(const Requirement& r, const std::optional<double>& val
 
 }  // namespace
 
-RequirementCheck CheckRequirements(const fw::ControlSet& controls) {
+RequirementCheck CheckRequirements(const fw::ControlSet& controls, Topology topology) {
   RequirementCheck check;
   std::string& sentences = check.sentences;
   const auto read = [&](const Requirement& r) {
@@ -63,7 +66,8 @@ RequirementCheck CheckRequirements(const fw::ControlSet& controls) {
     return value;
   };
   const auto& vin = check.vin = read(kVin);
-  const auto& vout = check.vout = read(kVout);
+  const bool inverting = topology == Topology::kInverting;
+  const auto& vout = check.vout = read(inverting ? kNegativeVout : kVout);
   check.freq = read(kFreq);
   check.iout = read(kIout);
   check.vrip = read(kVrip);
@@ -76,10 +80,17 @@ RequirementCheck CheckRequirements(const fw::ControlSet& controls) {
   read(kTempco);
 
   if (vsat && vin && *vsat >= *vin) sentences += "Vsat must be lower than Vin (min)" + kCR;
-  if (vout && vf && vin && *vout + *vf <= *vin) {
+  if (topology == Topology::kStepUp && vout && vf && vin && *vout + *vf <= *vin) {
     sentences += "Vout + Diode Vf must be greater than Vin (min) for a step-up converter" + kCR;
   }
-  if (vout && vref && *vout <= *vref) sentences += "Vout must be greater than Vref" + kCR;
+  if (topology == Topology::kStepDown && vout && vsat && vin && *vout + *vsat >= *vin) {
+    sentences += "Vout + Vsat must be lower than Vin (min) for a step-down converter" + kCR;
+  }
+  if (inverting) {
+    if (vout && vref && *vout >= -*vref) sentences += "Vout must be below −Vref" + kCR;
+  } else if (vout && vref && *vout <= *vref) {
+    sentences += "Vout must be greater than Vref" + kCR;
+  }
   if (temp_min && temp_max && *temp_min > *temp_max) {
     sentences += "Temperature (lowest) must not be above Temperature (highest)" + kCR;
   }

@@ -1,12 +1,13 @@
 // Go's first check: every requirement field must hold a usable number, and
-// together they must ask for a step-up converter on a chosen chip, before the
-// chip's limits are looked at.
+// together they must ask for a converter of the topology chosen on a chosen
+// chip, before the chip's limits are looked at.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "design/topology.h"
 #include "framework/control_set.h"
 
 namespace design {
@@ -20,7 +21,7 @@ struct RequirementCheck {
   std::optional<double> vin, vout, freq, iout, vrip, vsat, vf, vref;
 };
 
-RequirementCheck CheckRequirements(const fw::ControlSet& controls);
+RequirementCheck CheckRequirements(const fw::ControlSet& controls, Topology topology);
 
 // The sentence for a resistor tempco text that is no number at or above 0,
 // with its carriage return; empty for a usable tempco.

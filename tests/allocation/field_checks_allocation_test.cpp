@@ -42,7 +42,8 @@ TEST(FieldChecks, AllocateNothingWhenTheyPass) {
     d.Type(field::kVf, c.vf);
     d.Type(field::kTempco, c.tempco);
     const long before = g_allocations;
-    const design::RequirementCheck check = design::CheckRequirements(d.Window());
+    const design::RequirementCheck check =
+        design::CheckRequirements(d.Window(), d.State().Converter);
     const long allocations = g_allocations - before;
     EXPECT_EQ(check.sentences, "") << c.what;
     EXPECT_EQ(allocations, 0) << c.what;
@@ -59,7 +60,7 @@ TEST(FieldChecks, CountTheAllocationsOfAFailingCheck) {
   worked::Enter(d);
   d.Type(field::kTempMax, "hot");
   const long before = g_allocations;
-  const design::RequirementCheck check = design::CheckRequirements(d.Window());
+  const design::RequirementCheck check = design::CheckRequirements(d.Window(), d.State().Converter);
   EXPECT_EQ(check.sentences, "Temperature (highest) is not a number\r");
   EXPECT_GT(g_allocations - before, 0);
 }
