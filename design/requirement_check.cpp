@@ -4,6 +4,7 @@
 
 #include "design/chip_limits.h"
 #include "design/field_names.h"
+#include "design/number_reading.h"
 #include "framework/popup_menu.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -36,11 +37,11 @@ constexpr Requirement kTempMax{field::kTempMax, "Temperature (highest)", Range::
 constexpr Requirement kTempco{field::kTempco, "Resistor Tempco.", Range::kNotNegative};
 
 // Nothing is allocated for a usable value: a passing Go reads a dozen.
-std::string FieldSentence(const Requirement& r, const std::optional<double>& value) {
+std::string FieldSentence(const Requirement& r, std::string_view text,
+                          const std::optional<double>& value) {
+  if (!value) return UnreadableSentence(r.name, text);
   std::string_view fault;
-  if (!value) {
-    fault = " is not a number";
-  } else if (r.range == Range::kPositive && !(*value > 0.0)) {
+  if (r.range == Range::kPositive && !(*value > 0.0)) {
     fault = " must be greater than 0";
   } else if (r.range == Range::kNegative && !(*value < 0.0)) {
     fault = " must be below 0 for an inverting converter";
@@ -61,8 +62,9 @@ RequirementCheck CheckRequirements(const fw::ControlSet& controls, Topology topo
   RequirementCheck check;
   std::string& sentences = check.sentences;
   const auto read = [&](const Requirement& r) {
-    const std::optional<double> value = fw::NumberIn(controls.Field(r.field).Text());
-    sentences += FieldSentence(r, value);
+    const std::string& text = controls.Field(r.field).Text();
+    const std::optional<double> value = StrictNumber(text);
+    sentences += FieldSentence(r, text, value);
     return value;
   };
   const auto& vin = check.vin = read(kVin);
@@ -101,7 +103,7 @@ RequirementCheck CheckRequirements(const fw::ControlSet& controls, Topology topo
 }
 
 std::string TempcoSentence(std::string_view text) {
-  return FieldSentence(kTempco, fw::NumberIn(text));
+  return FieldSentence(kTempco, text, StrictNumber(text));
 }
 
 }  // namespace design
