@@ -3,7 +3,8 @@
 its own (Xvfb), a private D-Bus session and its accessibility bus. Types the
 worked example with xdotool into the fields that AT-SPI finds, picks the chip
 by keyboard, presses Go and reads the results; sets a field's text through
-AT-SPI as voice control does; hears a refusal announced.
+AT-SPI as voice control does; hears a refusal announced; reads the design
+sheet's schematic and one of its tables.
 
 Usage: bus_test.py PROGRAM. Every process it starts is stopped at the end.
 """
@@ -210,6 +211,27 @@ def run(program):
         wait_for(lambda: text_of(messages) == "", "the message area emptied by the edit")
         click(go)
         wait_for(lambda: text_of(fields["R2 (to Vout), kilohms"]) == "13", "R2 designed again")
+
+        # The design sheet, from the keyboard: the reader lands on the
+        # schematic, described in words, and reads the parts as a table.
+        xdotool("key", "ctrl+d")
+        sheet = wait_for(lambda: find(desktop, "frame", "Design Sheet"), "the design sheet")
+        schematic = sheet and wait_for(lambda: find(sheet, "filler", "Schematic"), "the schematic")
+        if schematic is None:
+            return
+        wait_for(lambda: schematic.getState().contains(pyatspi.STATE_FOCUSED),
+                 "the focus on the schematic")
+        check("; L 253 µH from pin 7's node to pin 1 (SwC);" in schematic.description,
+              "the schematic's description names L, its value and its nodes: %r"
+              % schematic.description)
+        parts = wait_for(lambda: find(sheet, "table", "Parts"), "the parts table")
+        if parts is None:
+            return
+        table = parts.queryTable()
+        check(table.getColumnHeader(1).name == "Value", "the parts table's second column head")
+        inductor = [r for r in range(table.nRows) if table.getAccessibleAt(r, 0).name == "L"]
+        check(inductor and table.getAccessibleAt(inductor[0], 1).name == "253 µH",
+              "the parts table reads L's value in its Value column")
     finally:
         stop(app)
 
