@@ -9,9 +9,11 @@ sheet's schematic and one of its tables.
 Usage: bus_test.py PROGRAM. Every process it starts is stopped at the end.
 """
 import os
+import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 WAIT = 10.0  # seconds any one condition may take to come true
@@ -239,21 +241,27 @@ def run(program):
 def main():
     program = os.path.abspath(sys.argv[1])
     xvfb = bus = None
+    # The accessibility bus's socket goes under the runtime folder, which
+    # other runs must not share.
+    runtime = tempfile.mkdtemp(prefix="ra34063-atspi-")
     try:
         xvfb, display = start_display()
-        bus, address = start_session_bus()
-        os.environ.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address,
-                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                          QT_ACCESSIBILITY="1", NO_AT_BRIDGE="0")
+        # The bus hands these on to the services it starts.
+        os.environ.update(DISPLAY=display, XDG_RUNTIME_DIR=runtime,
+                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+        bus, address = start_session_bus()
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
         # The accessibility bus first, so the program finds it as it starts.
-        subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-                        "/org/a11y/bus", "org.a11y.Bus.GetAddress"], check=True,
-                       stdout=subprocess.DEVNULL)
+        reply = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                                "/org/a11y/bus", "org.a11y.Bus.GetAddress"], check=True,
+                               capture_output=True, text=True).stdout
+        check(runtime in reply, "the accessibility bus is this run's own: " + reply.strip())
         run(program)
     finally:
         stop(bus)
         stop(xvfb)
+        shutil.rmtree(runtime, ignore_errors=True)
     print("PASSED" if not failures else "%d FAILED" % len(failures))
     return 1 if failures else 0
 
