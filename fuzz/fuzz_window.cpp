@@ -18,9 +18,8 @@
 #include <vector>
 
 #include "app/converter_choices.h"
-#include "design/design_sheet.h"
+#include "app/sheet_model.h"
 #include "design/field_names.h"
-#include "design/sheet_text.h"
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
@@ -247,13 +246,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(ShowsAPartOrNothing(name, text), "action %zu shows %s '%s' in:\n%s", k,
                  name.c_str(), text.c_str(), ToScenario(actions).c_str());
     }
-    const auto sheet = design::SheetInputsOf(window.State(), window.Window());
+    const app::SheetModel sheet = app::SheetModelOf(window.Window());
     // The sheet rates the step-up circuit only.
     const bool sheet_stands = design_stands && topology == design::Topology::kStepUp;
-    FUZZ_CHECK(sheet.has_value() == sheet_stands, "action %zu: sheet %d, design %d in:\n%s", k,
-               sheet.has_value(), sheet_stands, ToScenario(actions).c_str());
-    if (sheet) {
-      const std::string text = design::SheetPlainText(*sheet, design::ComputeSheet(*sheet));
+    FUZZ_CHECK(sheet.stands == sheet_stands, "action %zu: sheet %d, design %d in:\n%s", k,
+               sheet.stands, sheet_stands, ToScenario(actions).c_str());
+    if (sheet.stands) {
+      const std::string& text = sheet.plain_text;
       FUZZ_CHECK(text.find("inf") == std::string::npos && text.find("nan") == std::string::npos,
                  "action %zu: the sheet reads\n%s\nin:\n%s", k, text.c_str(),
                  ToScenario(actions).c_str());

@@ -8,21 +8,24 @@
 namespace app::sheet {
 namespace {
 
-QList<int> Shape(const std::vector<SheetSection>& sections) {
+QList<int> Shape(const std::vector<design::SheetSection>& sections) {
   QList<int> shape;
-  for (const SheetSection& section : sections) {
-    shape << section.heads.size() << int(section.rows.size()) << int(section.warnings);
-    for (const QStringList& row : section.rows) shape << row.size();
+  for (const design::SheetSection& section : sections) {
+    shape << int(section.heads.size()) << int(section.rows.size()) << int(section.warnings);
+    for (const auto& row : section.rows) shape << int(row.size());
   }
   return shape;
 }
 
 // The texts in the order Rebuild makes the labels.
-QStringList Texts(const std::vector<SheetSection>& sections) {
+QStringList Texts(const std::vector<design::SheetSection>& sections) {
   QStringList texts;
-  for (const SheetSection& section : sections) {
-    texts << section.title << section.heads;
-    for (const QStringList& row : section.rows) texts << row;
+  for (const design::SheetSection& section : sections) {
+    texts << QString::fromStdString(section.title);
+    for (const std::string& head : section.heads) texts << QString::fromStdString(head);
+    for (const auto& row : section.rows) {
+      for (const std::string& cell : row) texts << QString::fromStdString(cell);
+    }
   }
   return texts;
 }
@@ -50,13 +53,13 @@ SectionsView::SectionsView(QWidget* parent) : QWidget(parent) {
   new QVBoxLayout(this);
 }
 
-void SectionsView::Show(const std::vector<SheetSection>& sections) {
+void SectionsView::Show(const std::vector<design::SheetSection>& sections) {
   if (Shape(sections) != shape_) Rebuild(sections);
   const QStringList texts = Texts(sections);
   for (int i = 0; i < labels_.size(); ++i) labels_[i]->setText(texts[i]);
 }
 
-void SectionsView::Rebuild(const std::vector<SheetSection>& sections) {
+void SectionsView::Rebuild(const std::vector<design::SheetSection>& sections) {
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
   labels_.clear();
   shape_ = Shape(sections);
@@ -70,13 +73,13 @@ void SectionsView::Rebuild(const std::vector<SheetSection>& sections) {
     labels_ << label;
     return label;
   };
-  for (const SheetSection& section : sections) {
+  for (const design::SheetSection& section : sections) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     add(grid, 0, 0, Bold(font(), 1.15), -1);
-    for (int c = 0; c < section.heads.size(); ++c) add(grid, 1, c, Bold(font()));
+    for (int c = 0; c < int(section.heads.size()); ++c) add(grid, 1, c, Bold(font()));
     for (std::size_t r = 0; r < section.rows.size(); ++r) {
-      for (int c = 0; c < section.rows[r].size(); ++c) {
+      for (int c = 0; c < int(section.rows[r].size()); ++c) {
         QLabel* cell = add(grid, int(r) + 2, c, font());
         cell->setWordWrap(section.rows[r].size() == 1);
         if (section.warnings) cell->setPalette(WarningPalette(*this));

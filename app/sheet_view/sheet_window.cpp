@@ -15,11 +15,15 @@
 #include "app/sheet_view/schematic_widget.h"
 #include "app/sheet_view/sections_view.h"
 #include "app/sheet_view/sheet_file.h"
-#include "app/sheet_view/sheet_sections.h"
+#include "app/sheet_view/sheet_html.h"
 #include "app/sheet_view/sheet_view.h"
 
 namespace app::sheet {
 namespace {
+
+// What the sheet says while no design stands.
+constexpr char kNoDesign[] =
+    "No design stands. Enter the requirements in the calculator window and press Go.";
 
 constexpr std::pair<const char*, const char*> kFormats[] = {
     {"PDF (*.pdf)", "pdf"}, {"SVG (*.svg)", "svg"}, {"PNG image (*.png)", "png"}};
@@ -61,7 +65,7 @@ class SheetWindow final : public QMainWindow, public SheetView {
     plain_.clear();
     if (model.stands) {
       svg_ = FilledSchematic(model.schematic);
-      sections_ = SheetSections(model);
+      sections_ = model.sections;
       plain_ = QString::fromStdString(model.plain_text);
       schematic_->Load(svg_);
       text_->Show(sections_);
@@ -126,13 +130,12 @@ class SheetWindow final : public QMainWindow, public SheetView {
   QAction* copy_ = nullptr;
   QAction* save_ = nullptr;
   QByteArray svg_;
-  std::vector<SheetSection> sections_;
+  std::vector<design::SheetSection> sections_;
   QString plain_;
 };
 
 }  // namespace
-}  // namespace app::sheet
 
-extern "C" Q_DECL_EXPORT app::sheet::SheetView* ra34063_make_sheet_view(QWidget* parent) {
-  return new app::sheet::SheetWindow(parent);
-}
+SheetView* MakeSheetView(QWidget* parent) { return new SheetWindow(parent); }
+
+}  // namespace app::sheet
