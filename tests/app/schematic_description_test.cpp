@@ -9,7 +9,7 @@ TEST(SchematicDescription, EachPartWithItsValueAndItsNodesInTheDrawingsOrder) {
   const std::vector<SheetLine> values = {{"Vin", "5 V"},  {"Vout", "12 V"},   {"Rsc", "0.47 Ω"},
                                          {"L", "253 µH"}, {"D", "Vf 400 mV"}, {"Co", "180 µF"},
                                          {"R2", "13 kΩ"}, {"R1", "1.6 kΩ"},   {"Ct", "820 pF"}};
-  EXPECT_EQ(SchematicDescription(values),
+  EXPECT_EQ(SchematicDescription(design::Topology::kStepUp, values),
             "Step-up converter: Vin 5 V in, Vout 12 V out. MC34063 pin 6 (Vcc) at Vin; pins 4 "
             "(GND) and 2 (SwE) at ground; Cin from Vin to ground; Rsc 0.47 Ω from Vin to pin 7 "
             "(Ipk); Rd from pin 7's node to pin 8 (DrC); L 253 µH from pin 7's node to pin 1 "
@@ -19,10 +19,29 @@ TEST(SchematicDescription, EachPartWithItsValueAndItsNodesInTheDrawingsOrder) {
 }
 
 TEST(SchematicDescription, APartWithoutAValueIsNamedAlone) {
-  const std::string text = SchematicDescription({{"Cin", "100 µF"}, {"Rd", ""}});
+  const std::string text =
+      SchematicDescription(design::Topology::kStepUp, {{"Cin", "100 µF"}, {"Rd", ""}});
   EXPECT_NE(text.find("; Cin 100 µF from Vin to ground;"), std::string::npos) << text;
   EXPECT_NE(text.find("; Rd from pin 7's node"), std::string::npos) << text;
   EXPECT_NE(text.find("Vin in, Vout out."), std::string::npos) << text;
+}
+
+// The datasheet's step-down and inverting circuits, as their schematics
+// join the parts.
+TEST(SchematicDescription, EachConverterJoinsItsPartsAsItsCircuitDoes) {
+  const std::vector<SheetLine> values = {{"Vin", "5 V"}, {"Vout", "-12 V"}, {"L", "106 µH"}};
+  EXPECT_EQ(SchematicDescription(design::Topology::kStepDown, values),
+            "Step-down converter: Vin 5 V in, Vout -12 V out. MC34063 pin 6 (Vcc) at Vin; pins "
+            "1 (SwC) and 8 (DrC) at pin 7's node; pin 4 (GND) at ground; Cin from Vin to ground; "
+            "Rsc from Vin to pin 7 (Ipk); L 106 µH from pin 2 (SwE) to Vout; D from ground, its "
+            "anode, to pin 2's node, its cathode; Co from Vout to ground; R2 from Vout to pin 5 "
+            "(FB); R1 from pin 5 to ground; Ct from pin 3 (Ct) to ground.");
+  EXPECT_EQ(SchematicDescription(design::Topology::kInverting, values),
+            "Inverting converter: Vin 5 V in, Vout -12 V out. MC34063 pin 6 (Vcc) at Vin; pins "
+            "1 (SwC) and 8 (DrC) at pin 7's node; pin 4 (GND) at Vout; Cin from Vin to ground; "
+            "Rsc from Vin to pin 7 (Ipk); L 106 µH from pin 2 (SwE) to ground; D from Vout, its "
+            "anode, to pin 2's node, its cathode; Co from ground, its + side, to Vout; R2 from "
+            "ground to pin 5 (FB); R1 from pin 5 to Vout; Ct from pin 3 (Ct) to Vout.");
 }
 
 }  // namespace

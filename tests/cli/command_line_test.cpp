@@ -379,7 +379,9 @@ TEST(CommandLine, TheJsonAgreesWithTheWindowsReplayOnRandomDesigns) {
     if (o["sheet"].isNull()) {
       sheet = "none\n";
     } else {
-      // In the order of the JSON text, which is to be the replay's.
+      // In the order of the JSON text, which is to be the replay's, after the
+      // converter the replay names first.
+      sheet = "converter\t" + Utf8(o["converter"].toString()) + '\n';
       const QJsonObject figures = o["sheet"].toObject();
       std::istringstream lines(run.out.substr(run.out.find("\"sheet\"")));
       std::string line;
