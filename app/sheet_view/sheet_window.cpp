@@ -75,7 +75,7 @@ class SheetWindow final : public QMainWindow, public SheetView {
       plain_ = QString::fromStdString(model.plain_text);
       schematic_->Load(svg_);
       schematic_->setAccessibleDescription(
-          QString::fromStdString(SchematicDescription(model.schematic)));
+          QString::fromStdString(SchematicDescription(model.topology, model.schematic)));
       text_->Show(sections_);
     }
     copy_->setEnabled(model.stands);
