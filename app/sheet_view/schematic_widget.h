@@ -1,13 +1,12 @@
-// The schematic scaled to the room it gets, its proportions kept. Qt SVG
-// draws text as outlines, which takes milliseconds, so a drawing is kept
-// until the schematic or the size changes; and a new schematic is read only
-// when it is next drawn.
+// The schematic scaled to the room it gets, its proportions kept. A new
+// schematic is read only when it is next drawn.
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
-#include <QSvgRenderer>
 #include <QWidget>
+#include <optional>
+
+#include "app/sheet_view/schematic_drawing.h"
 
 namespace app::sheet {
 
@@ -26,15 +25,11 @@ class SchematicWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // The template's own size, which it is drawn to scale with.
+  // The templates' own size, which they are drawn to scale with.
   static constexpr QSize kNatural{800, 405};
 
-  void Draw(qreal ratio);
-
-  QSvgRenderer renderer_;
   QByteArray svg_;
-  bool unread_ = false;
-  QImage drawn_;
+  std::optional<SchematicDrawing> drawing_;
 };
 
 }  // namespace app::sheet
