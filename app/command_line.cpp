@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/converter_choices.h"
 #include "app/design_report.h"
 #include "app/design_request.h"
 #include "app/headless_window.h"
@@ -77,6 +78,7 @@ std::string ProgramHelp() {
 }
 
 struct DesignOptions {
+  QCommandLineOption converter{"converter", "step-up, step-down or inverting", "TOPOLOGY"};
   QCommandLineOption chip{"chip", "the chip popup's row", "TEXT"};
   QCommandLineOption resistors{"resistors", "the resistor tolerance popup's row", "TEXT"};
   QCommandLineOption capacitors{"capacitors", "the capacitor tolerance popup's row", "TEXT"};
@@ -92,23 +94,40 @@ struct DesignOptions {
                           QString::fromUtf8(field.value_name.data(), field.value_name.size()));
     }
   }
-  QList<QCommandLineOption> Rows() const { return {chip, resistors, capacitors}; }
+  QList<QCommandLineOption> Rows() const { return {converter, chip, resistors, capacitors}; }
   QList<QCommandLineOption> Fields() const { return {fields.begin(), fields.end()}; }
   QList<QCommandLineOption> Output() const { return {json, kHelp}; }
 };
 
 std::string DesignHelp(const DesignOptions& o) {
   return "Usage: ra34063 design [OPTION]...\n"
-         "Designs a step-up converter on the calculator window, without a display: picks\n"
-         "the rows given, types the fields given, presses Go, then types the hand edits.\n"
+         "Designs a converter on the calculator window, without a display: chooses the\n"
+         "converter, picks the rows given, types the fields given, presses Go, then\n"
+         "types the hand edits.\n"
          "A field left out keeps what the window shows then; Vin, Vout, Iout and Vf start\n"
          "empty. Texts are typed as given, so \"0,4\" is 0.4 as in the window.\n\n"
          "A row is named by the whole row or by a part that fits one row only, in any\n"
-         "case, with runs of blanks as one.\n" +
+         "case, with runs of blanks as one. Step-up is the converter at start.\n" +
          OptionLines(o.Rows()) + "\nFields:\n" + OptionLines(o.Fields()) + "\nHand edits:\n" +
          OptionLines({o.ct, o.r1}) + "\nOutput:\n" + OptionLines(o.Output()) +
          "\nExit status: 0 when a design stands, 1 when Go refuses it, 2 for a usage error.\n"
          "The message area's lines go to standard error.\n";
+}
+
+// The Converter menu's item the option names; false after reporting a usage
+// error.
+bool ChooseConverter(const QCommandLineParser& parser, const QCommandLineOption& option,
+                     std::optional<design::Topology>& topology) {
+  if (!parser.isSet(option)) return true;
+  const std::string word = Utf8(parser.value(option));
+  for (const ConverterChoice& choice : kConverterChoices) {
+    if (choice.word == word) {
+      topology = choice.topology;
+      return true;
+    }
+  }
+  DesignUsageError("--converter '" + word + "' is none of step-up, step-down and inverting");
+  return false;
 }
 
 // The popup row the option's text names; false after reporting a usage error.
@@ -154,7 +173,8 @@ int RunDesignCommand(const QStringList& arguments) {
   HeadlessWindow window;
   DesignRequest request;
   const auto rows = [&](std::string_view popup) { return window.Window().Popup(popup).Rows(); };
-  if (!PickRow(parser, o.chip, rows(design::field::kChipPopup), request.chip_row) ||
+  if (!ChooseConverter(parser, o.converter, request.converter) ||
+      !PickRow(parser, o.chip, rows(design::field::kChipPopup), request.chip_row) ||
       !PickRow(parser, o.resistors, rows(design::field::kResistorClassPopup),
                request.resistor_row) ||
       !PickRow(parser, o.capacitors, rows(design::field::kCapacitorClassPopup),

@@ -68,11 +68,14 @@ std::string DesignText(const DesignOutcome& outcome) {
   for (const ShownResult& r : outcome.results) {
     results.emplace_back(r.label, r.text + (r.text.empty() ? "" : " " + r.unit_shown));
   }
-  std::vector<std::pair<std::string, std::string>> figures;
-  for (const auto& [key, value] : outcome.sheet) {
-    figures.emplace_back(std::string(key), FigureText(key, value));
+  std::string out = Columns(results);
+  if (outcome.sheet) {
+    std::vector<std::pair<std::string, std::string>> figures;
+    for (const auto& [key, value] : *outcome.sheet) {
+      figures.emplace_back(std::string(key), FigureText(key, value));
+    }
+    out += "\n" + Columns(figures);
   }
-  std::string out = Columns(results) + "\n" + Columns(figures);
   if (!outcome.warnings.empty()) out += '\n';
   for (const std::string& warning : outcome.warnings) out += "warning: " + warning + '\n';
   return out;
@@ -89,7 +92,7 @@ std::string DesignJson(const DesignRequest& request, const DesignOutcome& outcom
   std::string out = "{\n";
   out += "  " + member("program", json::String("ra34063")) + ",\n";
   out += "  " + member("version", json::String(RA_VERSION)) + ",\n";
-  out += "  " + member("converter", json::String("step-up")) + ",\n";
+  out += "  " + member("converter", json::String(outcome.converter)) + ",\n";
   out += "  " + member("chip", json::String(outcome.chip)) + ",\n";
   out += "  " + member("resistors", json::String(outcome.resistors)) + ",\n";
   out += "  " + member("capacitors", json::String(outcome.capacitors)) + ",\n";
@@ -107,13 +110,16 @@ std::string DesignJson(const DesignRequest& request, const DesignOutcome& outcom
                 }) +
          "},\n";
   out += "  \"sheet\": ";
-  out += outcome.stands ? "{" +
-                              Joined(outcome.sheet, "    ",
-                                     [&](const auto& figure) {
-                                       return member(figure.first, json::Number(figure.second));
-                                     }) +
-                              "}"
-                        : std::string("null");
+  if (outcome.sheet) {
+    out += "{" +
+           Joined(*outcome.sheet, "    ",
+                  [&](const auto& figure) {
+                    return member(figure.first, json::Number(figure.second));
+                  }) +
+           "}";
+  } else {
+    out += "null";
+  }
   out += ",\n  \"warnings\": [" +
          Joined(outcome.warnings, "    ", [](const std::string& w) { return json::String(w); }) +
          "],\n";

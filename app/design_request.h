@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "design/topology.h"
+
 namespace app {
 
 // A requirement field and the option that types into it.
@@ -23,6 +25,8 @@ struct FieldOption {
 const std::array<FieldOption, 12>& FieldOptions();
 
 struct DesignRequest {
+  // The Converter menu's choice, made first.
+  std::optional<design::Topology> converter;
   // Popup rows to pick, in this order, before anything is typed.
   std::optional<std::int32_t> chip_row, resistor_row, capacitor_row;
   // The requirement texts, as given.
@@ -43,9 +47,11 @@ struct ShownResult {
 
 struct DesignOutcome {
   bool stands = false;                      // a design stands once everything asked is done
+  std::string_view converter;               // "step-up", "step-down" or "inverting"
   std::string chip, resistors, capacitors;  // the rows shown
   std::vector<ShownResult> results;
-  std::vector<std::pair<std::string_view, double>> sheet;  // the sheet's figures by replay key
+  // The design sheet's figures by replay key, while it stands with the design.
+  std::optional<std::vector<std::pair<std::string_view, double>>> sheet;
   std::vector<std::string> warnings;
   std::vector<std::string> messages;  // the message area's lines
 };

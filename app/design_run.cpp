@@ -1,6 +1,7 @@
 // The command line's design, run on the calculator window itself.
 #include <charconv>
 
+#include "app/converter_choices.h"
 #include "app/design_request.h"
 #include "app/headless_window.h"
 #include "app/row_match.h"
@@ -94,6 +95,7 @@ const std::array<FieldOption, 12>& FieldOptions() {
 }
 
 void ApplyRequest(HeadlessWindow& window, const DesignRequest& request) {
+  if (request.converter) window.ChooseConverter(*request.converter);
   if (request.chip_row) window.Pick(field::kChipPopup, *request.chip_row);
   if (request.resistor_row) window.Pick(field::kResistorClassPopup, *request.resistor_row);
   if (request.capacitor_row) window.Pick(field::kCapacitorClassPopup, *request.capacitor_row);
@@ -108,6 +110,7 @@ void ApplyRequest(HeadlessWindow& window, const DesignRequest& request) {
 
 DesignOutcome OutcomeOf(const HeadlessWindow& window) {
   DesignOutcome outcome;
+  outcome.converter = ChoiceFor(window.Window().State().Converter).word;
   const auto shown = [&](std::string_view name) { return window.ShownText(name).value_or(""); };
   outcome.chip = CollapsedBlanks(shown(field::kChipPopup));
   outcome.resistors = CollapsedBlanks(shown(field::kResistorClassPopup));
@@ -118,8 +121,8 @@ DesignOutcome OutcomeOf(const HeadlessWindow& window) {
                                place.unit_label.empty() ? "" : shown(place.unit_label),
                                SiValue(text, place.power_of_ten), place.unit});
   }
+  outcome.stands = window.Window().State().DesignStands;
   if (const auto sheet = window.DesignSheet()) {
-    outcome.stands = true;
     outcome.sheet = design::SheetKeyValues(sheet->figures);
     for (design::SheetWarning warning : sheet->figures.warnings) {
       outcome.warnings.push_back(design::WarningSentence(warning, sheet->inputs, sheet->figures));

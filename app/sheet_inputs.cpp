@@ -3,7 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "design/chip_limits.h"
 #include "design/field_names.h"
+#include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -30,6 +32,7 @@ std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
                                                  const fw::ControlSet& c) {
   // The sheet draws and rates the step-up circuit only.
   if (!s.DesignStands || s.Converter != design::Topology::kStepUp) return std::nullopt;
+  const std::int32_t chip_row = c.Popup(design::field::kChipPopup).ListIndex();
   return design::SheetInputs{
       .vin = s.Vin,
       .vout = s.Vout,
@@ -57,6 +60,9 @@ std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
       .co = Shown(c, design::field::kCo) / 1e6,
       .r1 = Shown(c, design::field::kR1) * 1000.0,
       .r2 = Shown(c, design::field::kR2) * 1000.0,
+      .chip = design::ChipName(chip_row),
+      .chip_temp_min = s.TempMin,
+      .chip_temp_max = s.TempMax,
   };
 }
 

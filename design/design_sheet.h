@@ -30,12 +30,17 @@ struct SheetInputs {
   double co;   // F
   double r1;   // ohm
   double r2;   // ohm
+  // The chosen chip, empty for none, and its temperature range, degrees
+  // Celsius.
+  std::string_view chip = {};
+  double chip_temp_min = 0.0, chip_temp_max = 0.0;
 };
 
 enum class SheetWarning {
-  kFrequencyAboveChip,    // fsw above the chip's limit
-  kInductorBelowMinimum,  // the L shown below l_min
-  kOutputOffTarget,       // vout_nom more than 1% from the Vout asked
+  kFrequencyAboveChip,     // fsw above the chip's limit
+  kInductorBelowMinimum,   // the L shown below l_min
+  kOutputOffTarget,        // vout_nom more than 1% from the Vout asked
+  kTemperatureBeyondChip,  // the temperatures typed outside the chip's range
 };
 
 // Every figure; one that cannot be worked out (a part not shown) is NaN.

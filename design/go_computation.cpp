@@ -6,10 +6,9 @@
 
 #include "design/calculator.h"
 #include "design/converter_equations.h"
-#include "design/evalue.h"
 #include "design/field_names.h"
-#include "design/part_text.h"
 #include "design/requirement_check.h"
+#include "design/shown_parts.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -97,11 +96,16 @@ void Calculator::PushButton1_Action() {
   }
 
   if (errors.Text().empty() && s.Ton > 0.0) {
-    s.Ct = 4.0e-5 * s.Ton;
-    const double rounded_pf = Evalue(s.Ct * 1.0e12, s.ESeriesForC, kRoundUp);
-    if (IsPart(rounded_pf)) {
+    s.Ct = kCtPerOnTime * s.Ton;
+    const double rounded_pf = CtFor(s.Ton, s.ESeriesForC);
+    // A design made of parts that nobody sells is refused, each part named.
+    const std::string unbuildable =
+        UnbuildableSentences(s, rounded_pf, fw::Val(c.Field(field::kR1R2Imp).Text()));
+    if (unbuildable.empty()) {
       s.DesignStands = true;
       c.Field(field::kCt).SetText(fw::Str(rounded_pf));
+    } else {
+      errors.SetText(unbuildable);
     }
   }
 }

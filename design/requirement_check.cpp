@@ -4,6 +4,7 @@
 
 #include "design/chip_limits.h"
 #include "design/field_names.h"
+#include "design/number_reading.h"
 #include "framework/popup_menu.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -35,9 +36,10 @@ constexpr Requirement kTempMin{field::kTempMin, "Temperature (lowest)", Range::k
 constexpr Requirement kTempMax{field::kTempMax, "Temperature (highest)", Range::kAny};
 constexpr Requirement kTempco{field::kTempco, "Resistor Tempco.", Range::kNotNegative};
 
-std::string FieldSentence(const Requirement& r, const std::optional<double>& value) {
+std::string FieldSentence(const Requirement& r, std::string_view text,
+                          const std::optional<double>& value) {
+  if (!value) return UnreadableSentence(r.name, text);
   const std::string name(r.name);
-  if (!value) return name + " is not a number" + kCR;
   if (r.range == Range::kPositive && !(*value > 0.0)) return name + " must be greater than 0" + kCR;
   if (r.range == Range::kNegative && !(*value < 0.0)) {
     return name + " must be below 0 for an inverting converter" + kCR;
@@ -51,8 +53,9 @@ std::string FieldSentence(const Requirement& r, const std::optional<double>& val
 std::string RequirementSentences(const fw::ControlSet& controls, Topology topology) {
   std::string sentences;
   const auto read = [&](const Requirement& r) {
-    const std::optional<double> value = fw::NumberIn(controls.Field(r.field).Text());
-    sentences += FieldSentence(r, value);
+    const std::string& text = controls.Field(r.field).Text();
+    const std::optional<double> value = StrictNumber(text);
+    sentences += FieldSentence(r, text, value);
     return value;
   };
   const auto vin = read(kVin);
@@ -91,7 +94,7 @@ std::string RequirementSentences(const fw::ControlSet& controls, Topology topolo
 }
 
 std::string TempcoSentence(std::string_view text) {
-  return FieldSentence(kTempco, fw::NumberIn(text));
+  return FieldSentence(kTempco, text, StrictNumber(text));
 }
 
 }  // namespace design

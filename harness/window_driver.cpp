@@ -10,6 +10,7 @@
 #include "app/converter_choices.h"
 #include "design/design_sheet.h"
 #include "design/field_names.h"
+#include "design/sheet_text.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/text_field.h"
@@ -55,6 +56,16 @@ std::string WindowDriver::Sheet() const {
   std::string out;
   for (const auto& [key, value] : design::SheetKeyValues(sheet->figures)) {
     out += std::string(key) + '\t' + SixDigits(value) + '\n';
+  }
+  return out;
+}
+
+std::string WindowDriver::SheetWarnings() const {
+  const auto sheet = DesignSheet();
+  if (!sheet) return "none\n";
+  std::string out;
+  for (design::SheetWarning warning : sheet->figures.warnings) {
+    out += "warning\t" + design::WarningSentence(warning, sheet->inputs, sheet->figures) + '\n';
   }
   return out;
 }
@@ -105,6 +116,10 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   }
   if (verb == "sheet" && rest.empty()) {
     shown += Sheet();
+    return true;
+  }
+  if (verb == "warnings" && rest.empty()) {
+    shown += SheetWarnings();
     return true;
   }
   if (verb == "go" && rest.empty()) {

@@ -21,13 +21,16 @@ class WindowDriver : public app::HeadlessWindow {
   // The design sheet's figures, one "KEY\tVALUE" line each with the value as
   // "%.6g" writes it, or the line "none" while no design stands.
   std::string Sheet() const;
+  // The design sheet's warnings, one "warning\tSENTENCE" line each, or the
+  // line "none" while no design stands.
+  std::string SheetWarnings() const;
 
   // Runs one replay line, appending what it shows to `shown`; false for a
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
   // with '#' are shown as they stand; "look" shows the window's layout and
-  // "sheet" the design sheet; "converter step-up|step-down|inverting" chooses
-  // from the Converter menu.
+  // "sheet" the design sheet's figures, "warnings" its warnings;
+  // "converter step-up|step-down|inverting" chooses from the Converter menu.
   bool Apply(std::string_view line, std::string& shown);
 };
 

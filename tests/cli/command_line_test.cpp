@@ -97,6 +97,11 @@ TEST(CommandLine, EveryExitStatusWithItsMessages) {
        "ra34063: design: --chip 'MC34063A' fits several rows: \"ON Semi MC34063A 0 70 100kHz "
        "1.25V 3.2%\", \"TI MC34063A 0 70 100kHz 1.25V 3.2%\"" +
            design_help},
+      {{"design", "--converter", "buck"},
+       2,
+       "",
+       "ra34063: design: --converter 'buck' is none of step-up, step-down and inverting" +
+           design_help},
       {{"design", "--capacitors", "E6"},
        2,
        "",
@@ -207,6 +212,24 @@ TEST(CommandLine, HandEditsOfCtAndR1AfterGoWithTheR1Pause) {
   EXPECT_TRUE(l["value"].isNull());
 }
 
+TEST(CommandLine, TheInvertingExampleWithTheWindowsOwnLabels) {
+  const QStringList inverting = {"design", "--converter", "inverting", "--chip", "ON Semi MC34063A",
+                                 "--vin",  "5",           "--vout",    "-12",    "--iout",
+                                 "0.1",    "--vf",        "0.4"};
+  const ProgramRun text = Program(inverting);
+  EXPECT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out.substr(0, text.out.find("Output")),
+            "Ct                 1000 pF\n"
+            "Rsc                0.3447205 Ω\n"
+            "L                  106.3 µH\n"
+            "Co                 220 µF\n"
+            "R1 (to −Vout)      1.6 kΩ\n"
+            "R2 (to GND)        13 kΩ\n");
+  const ProgramRun json = Program(inverting + QStringList{"--json"});
+  EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object()["converter"],
+            "inverting");
+}
+
 // Every option the helps list, and only those, in the manual page and the
 // bash completion.
 TEST(CommandLine, TheManualPageAndTheCompletionKnowEveryOption) {
@@ -244,6 +267,10 @@ RandomDesign MakeRandomDesign(std::mt19937& random) {
     return std::uniform_int_distribution<int>(0, 99)(random) < percent;
   };
   RandomDesign d;
+  const char* converter = pick(std::array{"step-up", "step-down", "inverting"});
+  d.arguments << "--converter" << converter;
+  d.replay.push_back(std::string("converter ") + converter);
+  const bool inverting = converter == std::string("inverting");
   const auto& chips = design::ChipPopupRows();
   // Mostly a chip; the whole row, as a script takes it from the JSON.
   const std::int32_t chip =
@@ -265,7 +292,7 @@ RandomDesign MakeRandomDesign(std::mt19937& random) {
   };
   const Field fields[] = {
       {"vin", "VinEF", {"5", "3.3", "9", "12", "4,5"}},
-      {"vout", "VoutEF", {"12", "15", "24", "9", "40"}},
+      {"vout", "VoutEF", {"12", "15", "3.3", "5", "40"}},
       {"freq", "FreqEF", {"33000", "50000", "100000", "20000"}},
       {"iout", "IoutEF", {"0.1", "0.05", "0.2", "0,15"}},
       {"ripple", "VripEF", {"0.1", "0.05", "0.02"}},
@@ -276,7 +303,8 @@ RandomDesign MakeRandomDesign(std::mt19937& random) {
   };
   for (const Field& f : fields) {
     if (!chance(85)) continue;
-    const std::string text = pick(f.texts);
+    std::string text = pick(f.texts);
+    if (inverting && f.option == std::string("vout")) text = "-" + text;
     d.arguments << QString("--") + f.option << QString::fromStdString(text);
     d.replay.push_back(std::string("type ") + f.name + " " + text);
   }
