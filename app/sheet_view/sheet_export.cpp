@@ -24,7 +24,8 @@ QString ExportSheet(const MC34063& window, const QString& path) {
     return QStringLiteral("The sheet was not saved: it shows no design for “%1”.")
         .arg(QDir::toNativeSeparators(path));
   }
-  return SaveSheet(SheetPage(FilledSchematic(model.schematic), model.sections), path);
+  return SaveSheet(SheetPage(FilledSchematic(model.topology, model.schematic), model.sections),
+                   path);
 }
 
 }  // namespace app::sheet
