@@ -14,16 +14,16 @@ SchematicWidget::SchematicWidget(QWidget* parent) : QWidget(parent) {
 void SchematicWidget::Load(const QByteArray& svg) {
   if (svg == svg_) return;
   svg_ = svg;
-  drawing_.reset();
+  drawing_ = SchematicDrawing(svg);
+  if (!drawing_.ViewBox().isEmpty()) natural_ = drawing_.ViewBox().size();
   update();
 }
 
 void SchematicWidget::paintEvent(QPaintEvent*) {
-  if (!drawing_) drawing_.emplace(svg_);
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  const QSizeF box = QSizeF(kNatural).scaled(size(), Qt::KeepAspectRatio);
-  drawing_->Paint(painter, QRectF(QPointF((width() - box.width()) / 2, 0), box));
+  const QSizeF box = natural_.scaled(size(), Qt::KeepAspectRatio);
+  drawing_.Paint(painter, QRectF(QPointF((width() - box.width()) / 2, 0), box));
 }
 
 }  // namespace app::sheet

@@ -1,10 +1,8 @@
-// The schematic scaled to the room it gets, its proportions kept. A new
-// schematic is read only when it is next drawn.
+// The schematic scaled to the room it gets, its proportions kept.
 #pragma once
 
 #include <QByteArray>
 #include <QWidget>
-#include <optional>
 
 #include "app/sheet_view/schematic_drawing.h"
 
@@ -15,21 +13,18 @@ class SchematicWidget : public QWidget {
   explicit SchematicWidget(QWidget* parent);
 
   void Load(const QByteArray& svg);
-  QSize sizeHint() const override { return kNatural; }
+  QSize sizeHint() const override { return natural_.toSize(); }
   // The height that shows the drawing whole at `width`.
-  int FullHeight(int width) const {
-    return qRound(width * double(kNatural.height()) / kNatural.width());
-  }
+  int FullHeight(int width) const { return qRound(width * natural_.height() / natural_.width()); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // The templates' own size, which they are drawn to scale with.
-  static constexpr QSize kNatural{800, 405};
-
   QByteArray svg_;
-  std::optional<SchematicDrawing> drawing_;
+  SchematicDrawing drawing_{{}};
+  // The template's own size, which it is drawn to scale with.
+  QSizeF natural_{800, 405};
 };
 
 }  // namespace app::sheet

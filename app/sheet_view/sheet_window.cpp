@@ -93,6 +93,7 @@ class SheetWindow final : public QMainWindow, public SheetView {
       sections_ = model.sections;
       plain_ = QString::fromStdString(model.plain_text);
       schematic_->Load(svg_);
+      FitSchematic();  // another converter's drawing has its own proportions
       schematic_->setAccessibleDescription(
           QString::fromStdString(SchematicDescription(model.schematic)));
       text_->Show(sections_);
