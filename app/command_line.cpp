@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 #include <string>
@@ -11,6 +12,7 @@
 #include "app/design_request.h"
 #include "app/headless_window.h"
 #include "app/row_match.h"
+#include "app/sheet_view/sheet_export.h"
 #include "design/field_names.h"
 #include "framework/popup_menu.h"
 
@@ -86,6 +88,7 @@ struct DesignOptions {
   QCommandLineOption ct{"ct", "Ct typed after Go", "PF"};
   QCommandLineOption r1{"r1", "R1 (to GND) typed after Go, then the pause", "KOHM"};
   QCommandLineOption json{"json", "write one JSON object instead of text"};
+  QCommandLineOption sheet{"sheet", "write the design sheet to FILE: .pdf, .svg or .png", "FILE"};
 
   DesignOptions() {
     for (const FieldOption& field : FieldOptions()) {
@@ -96,7 +99,7 @@ struct DesignOptions {
   }
   QList<QCommandLineOption> Rows() const { return {converter, chip, resistors, capacitors}; }
   QList<QCommandLineOption> Fields() const { return {fields.begin(), fields.end()}; }
-  QList<QCommandLineOption> Output() const { return {json, kHelp}; }
+  QList<QCommandLineOption> Output() const { return {json, sheet, kHelp}; }
 };
 
 std::string DesignHelp(const DesignOptions& o) {
@@ -110,8 +113,9 @@ std::string DesignHelp(const DesignOptions& o) {
          "case, with runs of blanks as one. Step-up is the converter at start.\n" +
          OptionLines(o.Rows()) + "\nFields:\n" + OptionLines(o.Fields()) + "\nHand edits:\n" +
          OptionLines({o.ct, o.r1}) + "\nOutput:\n" + OptionLines(o.Output()) +
-         "\nExit status: 0 when a design stands, 1 when Go refuses it, 2 for a usage error.\n"
-         "The message area's lines go to standard error.\n";
+         "\nExit status: 0 when a design stands, 1 when Go refuses it or a file cannot be\n"
+         "written, 2 for a usage error. The message area's lines go to standard error.\n"
+         "A file is written only when the design stands.\n";
 }
 
 // The Converter menu's item the option names; false after reporting a usage
@@ -154,6 +158,19 @@ bool PickRow(const QCommandLineParser& parser, const QCommandLineOption& option,
   return false;
 }
 
+// The sheet drawn on Qt's offscreen platform, which needs no display; false
+// after reporting why it was not written.
+bool WriteSheet(const HeadlessWindow& window, const QString& path) {
+  int argc = 3;
+  char program[] = "ra34063", option[] = "-platform", platform[] = "offscreen";
+  char* argv[] = {program, option, platform, nullptr};
+  const QGuiApplication gui(argc, argv);
+  const QString failure = sheet::ExportSheet(window.Window(), path);
+  if (failure.isEmpty()) return true;
+  Write(stderr, "ra34063: " + Utf8(failure) + '\n');
+  return false;
+}
+
 int RunDesignCommand(const QStringList& arguments) {
   const DesignOptions o;
   QCommandLineParser parser;
@@ -169,6 +186,10 @@ int RunDesignCommand(const QStringList& arguments) {
   if (!parser.positionalArguments().isEmpty()) {
     return DesignUsageError("unexpected argument '" +
                             Utf8(parser.positionalArguments().constFirst()) + "'");
+  }
+  if (parser.isSet(o.sheet) && !sheet::IsSheetFileName(parser.value(o.sheet))) {
+    return DesignUsageError("--sheet '" + Utf8(parser.value(o.sheet)) +
+                            "' does not end in .pdf, .svg or .png");
   }
   HeadlessWindow window;
   DesignRequest request;
@@ -193,7 +214,9 @@ int RunDesignCommand(const QStringList& arguments) {
   const DesignOutcome outcome = OutcomeOf(window);
   Write(stderr, MessageLines(outcome));
   Write(stdout, parser.isSet(o.json) ? DesignJson(request, outcome) : DesignText(outcome));
-  return outcome.stands ? kSuccess : kRefused;
+  if (!outcome.stands) return kRefused;
+  if (parser.isSet(o.sheet) && !WriteSheet(window, parser.value(o.sheet))) return kRefused;
+  return kSuccess;
 }
 
 }  // namespace

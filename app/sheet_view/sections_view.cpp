@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "app/sheet_view/readable_tables.h"
 #include "framework/qt/text_colour.h"
 
 namespace app::sheet {
@@ -51,6 +52,7 @@ SectionsView::SectionsView(QWidget* parent) : QWidget(parent) {
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
   new QVBoxLayout(this);
+  ServeReadableTables();
 }
 
 void SectionsView::Show(const std::vector<design::SheetSection>& sections) {
@@ -65,28 +67,46 @@ void SectionsView::Rebuild(const std::vector<design::SheetSection>& sections) {
   shape_ = Shape(sections);
   auto* column = static_cast<QVBoxLayout*>(layout());
   while (QLayoutItem* item = column->takeAt(0)) delete item;
-  auto add = [&](QGridLayout* grid, int row, int col, const QFont& font, int span = 1) {
-    auto* label = new QLabel(this);
+  // Each text a stop for Tab, so a reader can go through the sheet.
+  auto add = [&](QWidget* parent, const QFont& font) {
+    auto* label = new QLabel(parent);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
-    grid->addWidget(label, row, col, 1, span);
+    label->setFocusPolicy(Qt::TabFocus);
     labels_ << label;
     return label;
   };
   for (const design::SheetSection& section : sections) {
-    auto* grid = new QGridLayout;
+    QLabel* title = add(this, Bold(font(), 1.15));
+    MarkHeading(*title);
+    column->addWidget(title);
+    // The section's heads and cells, a table of its own for a reader.
+    int columns = int(section.heads.size());
+    for (const auto& row : section.rows) columns = std::max(columns, int(row.size()));
+    auto* table = new QWidget(this);
+    // Marked before anything asks about it. Rows of one sentence each are
+    // read as text, not as a table.
+    if (columns > 1) MarkTable(*table, int(section.rows.size()), columns);
+    table->setAccessibleName(QString::fromStdString(section.title));
+    auto* grid = new QGridLayout(table);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(16);
-    add(grid, 0, 0, Bold(font(), 1.15), -1);
-    for (int c = 0; c < int(section.heads.size()); ++c) add(grid, 1, c, Bold(font()));
+    for (int c = 0; c < int(section.heads.size()); ++c) {
+      QLabel* head = add(table, Bold(font()));
+      MarkHead(*head, c);
+      grid->addWidget(head, 0, c);
+    }
     for (std::size_t r = 0; r < section.rows.size(); ++r) {
       for (int c = 0; c < int(section.rows[r].size()); ++c) {
-        QLabel* cell = add(grid, int(r) + 2, c, font());
+        QLabel* cell = add(table, font());
+        grid->addWidget(cell, int(r) + 1, c);
         cell->setWordWrap(section.rows[r].size() == 1);
         if (section.warnings) cell->setPalette(WarningPalette(*this));
+        if (columns > 1) MarkCell(*cell, int(r), c);
       }
     }
     grid->setColumnStretch(grid->columnCount() - 1, 1);
-    column->addLayout(grid);
+    column->addWidget(table);
     column->addSpacing(8);
   }
   column->addStretch(1);

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/schematic_description.h"
 #include "app/sheet_view/schematic.h"
 #include "app/sheet_view/schematic_widget.h"
 #include "app/sheet_view/sections_view.h"
@@ -44,6 +45,11 @@ class SheetWindow final : public QMainWindow, public SheetView {
     none_->setObjectName(QStringLiteral("NoDesign"));
     none_->setWordWrap(true);
     none_->setAlignment(Qt::AlignCenter);
+    // Tab goes from the schematic through the sheet's every text; the
+    // scroll area only carries them.
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setAccessibleName(QStringLiteral("Design sheet"));
+    none_->setFocusPolicy(Qt::TabFocus);
     layout->addWidget(schematic_, 1);
     layout->addWidget(scroll_, 1);
     layout->addWidget(none_, 1);
@@ -64,14 +70,19 @@ class SheetWindow final : public QMainWindow, public SheetView {
     sections_.clear();
     plain_.clear();
     if (model.stands) {
-      svg_ = FilledSchematic(model.schematic);
+      svg_ = FilledSchematic(model.topology, model.schematic);
       sections_ = model.sections;
       plain_ = QString::fromStdString(model.plain_text);
       schematic_->Load(svg_);
+      schematic_->setAccessibleDescription(
+          QString::fromStdString(SchematicDescription(model.schematic)));
       text_->Show(sections_);
     }
     copy_->setEnabled(model.stands);
     save_->setEnabled(model.stands);
+    // A reader starts at the schematic, or at the sentence that stands for it.
+    QWidget* first = model.stands ? static_cast<QWidget*>(schematic_) : none_;
+    if (!isVisible() || !focusWidget() || focusWidget()->isHidden()) first->setFocus();
   }
 
  protected:

@@ -3,14 +3,17 @@
 its own (Xvfb), a private D-Bus session and its accessibility bus. Types the
 worked example with xdotool into the fields that AT-SPI finds, picks the chip
 by keyboard, presses Go and reads the results; sets a field's text through
-AT-SPI as voice control does; hears a refusal announced.
+AT-SPI as voice control does; hears a refusal announced; reads the design
+sheet's schematic and one of its tables.
 
 Usage: bus_test.py PROGRAM. Every process it starts is stopped at the end.
 """
 import os
+import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 WAIT = 10.0  # seconds any one condition may take to come true
@@ -210,6 +213,27 @@ def run(program):
         wait_for(lambda: text_of(messages) == "", "the message area emptied by the edit")
         click(go)
         wait_for(lambda: text_of(fields["R2 (to Vout), kilohms"]) == "13", "R2 designed again")
+
+        # The design sheet, from the keyboard: the reader lands on the
+        # schematic, described in words, and reads the parts as a table.
+        xdotool("key", "ctrl+d")
+        sheet = wait_for(lambda: find(desktop, "frame", "Design Sheet"), "the design sheet")
+        schematic = sheet and wait_for(lambda: find(sheet, "filler", "Schematic"), "the schematic")
+        if schematic is None:
+            return
+        wait_for(lambda: schematic.getState().contains(pyatspi.STATE_FOCUSED),
+                 "the focus on the schematic")
+        check("; L 253 µH from pin 7's node to pin 1 (SwC);" in schematic.description,
+              "the schematic's description names L, its value and its nodes: %r"
+              % schematic.description)
+        parts = wait_for(lambda: find(sheet, "table", "Parts"), "the parts table")
+        if parts is None:
+            return
+        table = parts.queryTable()
+        check(table.getColumnHeader(1).name == "Value", "the parts table's second column head")
+        inductor = [r for r in range(table.nRows) if table.getAccessibleAt(r, 0).name == "L"]
+        check(inductor and table.getAccessibleAt(inductor[0], 1).name == "253 µH",
+              "the parts table reads L's value in its Value column")
     finally:
         stop(app)
 
@@ -217,21 +241,27 @@ def run(program):
 def main():
     program = os.path.abspath(sys.argv[1])
     xvfb = bus = None
+    # The accessibility bus's socket goes under the runtime folder, which
+    # other runs must not share.
+    runtime = tempfile.mkdtemp(prefix="ra34063-atspi-")
     try:
         xvfb, display = start_display()
-        bus, address = start_session_bus()
-        os.environ.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address,
-                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                          QT_ACCESSIBILITY="1", NO_AT_BRIDGE="0")
+        # The bus hands these on to the services it starts.
+        os.environ.update(DISPLAY=display, XDG_RUNTIME_DIR=runtime,
+                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+        bus, address = start_session_bus()
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
         # The accessibility bus first, so the program finds it as it starts.
-        subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-                        "/org/a11y/bus", "org.a11y.Bus.GetAddress"], check=True,
-                       stdout=subprocess.DEVNULL)
+        reply = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                                "/org/a11y/bus", "org.a11y.Bus.GetAddress"], check=True,
+                               capture_output=True, text=True).stdout
+        check(runtime in reply, "the accessibility bus is this run's own: " + reply.strip())
         run(program)
     finally:
         stop(bus)
         stop(xvfb)
+        shutil.rmtree(runtime, ignore_errors=True)
     print("PASSED" if not failures else "%d FAILED" % len(failures))
     return 1 if failures else 0
 

@@ -2,10 +2,12 @@
 // status, standard output and standard error.
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <array>
 #include <cctype>
 #include <cstdio>
@@ -228,6 +230,35 @@ TEST(CommandLine, TheInvertingExampleWithTheWindowsOwnLabels) {
   const ProgramRun json = Program(inverting + QStringList{"--json"});
   EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object()["converter"],
             "inverting");
+}
+
+// The sheet is drawn offscreen, with no display either; a file is written only
+// for a design that stands, and one that cannot be written says so.
+TEST(CommandLine, TheSheetWrittenToPdfReadsBackAndOnlyWhenItCan) {
+  const QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString pdf = folder.filePath("sheet.pdf");
+  const ProgramRun run = Program(kWorkedExample + QStringList{"--sheet", pdf});
+  EXPECT_EQ(run.status, 0) << run.err;
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+  ASSERT_TRUE(pdftotext.waitForFinished(10000));
+  const std::string text = pdftotext.readAllStandardOutput().toStdString();
+  for (const char* shown : {"820 pF, E12", "0.47 Ω, E24", "≥ 126 µH", "1.6 kΩ"}) {
+    EXPECT_NE(text.find(shown), std::string::npos) << shown << " not in\n" << text;
+  }
+
+  const QString refused = folder.filePath("refused.pdf");
+  EXPECT_EQ(Program(kWorkedExample + QStringList{"--vin", "five", "--sheet", refused}).status, 1);
+  EXPECT_FALSE(QFileInfo::exists(refused));
+  const ProgramRun unwritable =
+      Program(kWorkedExample + QStringList{"--sheet", folder.filePath("none/sheet.svg")});
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("ra34063: The sheet could not be saved to"), std::string::npos)
+      << unwritable.err;
+  const ProgramRun text_file = Program(kWorkedExample + QStringList{"--sheet", pdf + ".txt"});
+  EXPECT_EQ(text_file.status, 2);
+  EXPECT_FALSE(QFileInfo::exists(pdf + ".txt"));
 }
 
 // Every option the helps list, and only those, in the manual page and the

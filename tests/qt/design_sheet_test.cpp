@@ -2,6 +2,7 @@
 // the calculator window, copied and saved.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -200,6 +201,37 @@ TEST(DesignSheet, CopyTakesTheTextAndTheSchematic) {
       EXPECT_TRUE(copied->text().contains(figure)) << figure.toStdString();
     const QImage image = qvariant_cast<QImage>(copied->imageData());
     EXPECT_GT(image.width(), image.height());
+    Quit(frame);
+  });
+}
+
+TEST(DesignSheet, AReaderStartsAtTheSchematicAndTabsThroughHeadingsHeadsAndCells) {
+  RunProgram([](QMainWindow* frame) {
+    OpenWorkedSheet(frame);
+    Activate(Sheet());
+    QWidget* schematic = Find<QWidget>(Sheet(), "Schematic");
+    EXPECT_EQ(QApplication::focusWidget(), schematic);
+    EXPECT_TRUE(schematic->accessibleDescription().contains("; L 253 µH from pin 7's node"));
+    // Tab: the first section's title as a heading, then its first column head.
+    const std::pair<QAccessible::Role, QString> stops[] = {{QAccessible::Heading, "Parts"},
+                                                           {QAccessible::ColumnHeader, "Part"}};
+    for (const auto& [role, text] : stops) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      auto* label = qobject_cast<QLabel*>(QApplication::focusWidget());
+      ASSERT_NE(label, nullptr);
+      EXPECT_EQ(label->text(), text);
+      EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->role(), role);
+    }
+    // The cell below that head knows its table, place and head.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // "Value"
+    QAccessibleInterface* head = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    QAccessibleInterface* table = head->parent();
+    ASSERT_NE(table->tableInterface(), nullptr);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(0, 1);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), "820 pF");
+    EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0), head);
+    EXPECT_EQ(cell->tableCellInterface()->table(), table);
     Quit(frame);
   });
 }
