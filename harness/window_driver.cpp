@@ -16,6 +16,8 @@
 #include "framework/static_text.h"
 #include "framework/text_field.h"
 #include "harness/look.h"
+#include "sim/sheet_converter.h"
+#include "sim/simulation.h"
 
 namespace driver {
 namespace {
@@ -105,6 +107,19 @@ std::string WindowDriver::Sheet() const {
   return out;
 }
 
+std::string WindowDriver::Simulation() const {
+  const auto inputs = design::SheetInputsOf(window_->State(), *window_);
+  if (!inputs) return "none\n";
+  const sim::SimResults r = sim::Simulate(sim::ConverterOf(*inputs, design::ComputeSheet(*inputs)));
+  if (!r.ran) return "none\n";
+  std::string out;
+  for (const auto& [key, value] : sim::SimKeyValues(r.figures)) {
+    out += std::string(key) + '\t' + SixDigits(value) + '\n';
+  }
+  for (const std::string& warning : r.warnings) out += "warning\t" + warning + '\n';
+  return out;
+}
+
 std::string WindowDriver::Dump() const {
   std::string out;
   for (const fw::Control* control : window_->Controls()) {
@@ -151,6 +166,10 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   }
   if (verb == "sheet" && rest.empty()) {
     shown += Sheet();
+    return true;
+  }
+  if (verb == "simulate" && rest.empty()) {
+    shown += Simulation();
     return true;
   }
   if (verb == "go" && rest.empty()) {

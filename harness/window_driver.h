@@ -44,12 +44,16 @@ class WindowDriver {
   // The design sheet's figures, one "KEY\tVALUE" line each with the value as
   // "%.6g" writes it, or the line "none" while no design stands.
   std::string Sheet() const;
+  // The design sheet's converter simulated: one "KEY\tVALUE" line per figure
+  // as Sheet() writes them, then one "warning\tSENTENCE" line per warning; or
+  // "none" while no design stands or its parts cannot run.
+  std::string Simulation() const;
 
   // Runs one replay line, appending what it shows to `shown`; false for a
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
-  // with '#' are shown as they stand; "look" shows the window's layout and
-  // "sheet" the design sheet.
+  // with '#' are shown as they stand; "look" shows the window's layout,
+  // "sheet" the design sheet and "simulate" its simulation.
   bool Apply(std::string_view line, std::string& shown);
 
  private:
