@@ -1,7 +1,6 @@
 #include <string>
 
 #include "app/control_table.h"
-#include "app/mc34063.h"
 
 namespace app {
 namespace {
@@ -48,31 +47,12 @@ fw::PropertyList StoredProperties(const ControlRow& row) {
   return list;
 }
 
-void CreateControl(MC34063& window, const ControlRow& row) {
-  window.AddControl(std::string(row.name), row.make());
-  fw::Control* control = window.Find(row.name);
-  if (row.text_size > 0.0f) control->SetTextSize(row.text_size);
-  if (HasTextUnit(row.kind)) control->SetTextUnit(0);
-  control->SetProperties(StoredProperties(row));
-  // Bound last, so nothing set above runs a handler.
-  for (const HandlerBinding& binding : row.events) {
-    if (binding.key != nullptr) {
-      auto key = binding.key;
-      control->InstallEventHandler(
-          binding.event, fw::Delegate(fw::Delegate::KeyFilter([&window, key](const std::string& k) {
-            const bool handled = (window.*key)(k);
-            window.AfterHandler();
-            return handled;
-          })));
-    } else {
-      auto plain = binding.plain;
-      control->InstallEventHandler(binding.event,
-                                   fw::Delegate(fw::Delegate::Plain([&window, plain] {
-                                     (window.*plain)();
-                                     window.AfterHandler();
-                                   })));
-    }
-  }
+fw::Control& CreateControl(fw::Window& window, const ControlRow& row) {
+  fw::Control& control = window.AddControl(std::string(row.name), row.make());
+  if (row.text_size > 0.0f) control.SetTextSize(row.text_size);
+  if (HasTextUnit(row.kind)) control.SetTextUnit(0);
+  control.SetProperties(StoredProperties(row));
+  return control;
 }
 
 }  // namespace app

@@ -1,6 +1,6 @@
 // The calculator window's 70 controls as one table: name, kind, place, tab
-// order, stored content and look, help text, accessible name and event
-// bindings, in creation order.
+// order, stored content and look, help text and accessible name, in creation
+// order. The window binds their events itself.
 #pragma once
 
 #include <cstdint>
@@ -11,18 +11,11 @@
 
 #include "framework/control.h"
 #include "framework/property.h"
+#include "framework/window.h"
 
 namespace app {
 
-class MC34063;
-
 enum class ControlKind { TextField, StaticText, PushButton, PopupMenu, Line, Timer };
-
-struct HandlerBinding {
-  std::string_view event;
-  void (MC34063::*plain)() = nullptr;
-  bool (MC34063::*key)(const std::string&) = nullptr;
-};
 
 struct ControlRow {
   std::string_view name;
@@ -34,11 +27,10 @@ struct ControlRow {
   float text_size;                         // set in code; 0 keeps the default
   std::string_view help;
   std::string_view spoken;  // the accessible name; empty for none
-  std::vector<HandlerBinding> events;
 };
 
 inline constexpr std::size_t kControlCount = 70;
-inline constexpr std::size_t kFirstHalfCount = 50;  // made by _CreateControls0
+inline constexpr std::size_t kFirstHalfCount = 50;  // made by CreateControls0
 
 const std::vector<ControlRow>& ControlTable();
 
@@ -46,7 +38,7 @@ const std::vector<ControlRow>& ControlTable();
 // place, tab order, content, look and help text.
 fw::PropertyList StoredProperties(const ControlRow& row);
 
-// Makes, adds, sets up and binds one control of the window.
-void CreateControl(MC34063& window, const ControlRow& row);
+// Makes, adds and sets up one control of the window.
+fw::Control& CreateControl(fw::Window& window, const ControlRow& row);
 
 }  // namespace app

@@ -3,6 +3,7 @@
 #include "app/control_table.h"
 #include "app/menu_bar1.h"
 #include "design/evalue.h"
+#include "design/field_names.h"
 #include "framework/nil_object_exception.h"
 #include "framework/runtime.h"
 #include "framework/static_text.h"
@@ -41,6 +42,78 @@ fw::Delegate Bind(MC34063& window, void (MC34063::*operation)()) {
   return fw::Delegate(fw::Delegate::Plain([&window, operation] { (window.*operation)(); }));
 }
 
+using M = MC34063;
+namespace field = design::field;
+
+HandlerBinding On(std::string_view control, std::string_view event, void (M::*handler)()) {
+  return {control, event, handler, nullptr};
+}
+HandlerBinding On(std::string_view control, std::string_view event,
+                  bool (M::*handler)(const std::string&)) {
+  return {control, event, nullptr, handler};
+}
+
+}  // namespace
+
+const std::vector<HandlerBinding>& HandlerBindings() {
+  static const std::vector<HandlerBinding> bindings{
+      On(field::kVin, "TextChange", &M::VinEF_TextChange),
+      On(field::kVout, "TextChange", &M::VoutEF_TextChange),
+      On(field::kFreq, "TextChange", &M::FreqEF_TextChange),
+      On(field::kIout, "TextChange", &M::IoutEF_TextChange),
+      On(field::kVrip, "TextChange", &M::VripEF_TextChange),
+      On(field::kGoButton, "Action", &M::PushButton1_Action),
+      On(field::kVf, "TextChange", &M::VfEF_TextChange),
+      On(field::kR1R2Imp, "TextChange", &M::R1R2impEF_TextChange),
+      On(field::kR1, "KeyDown", &M::R1EF_KeyDown),
+      On(field::kVsat, "TextChange", &M::VsatEF_TextChange),
+      On(field::kCt, "TextChange", &M::CtST_TextChange),
+      On(field::kVref, "TextChange", &M::VrefEF_TextChange),
+      On(field::kChipPopup, "Change", &M::DeviceLimitsPU_Change),
+      On(field::kChipPopup, "Open", &M::DeviceLimitsPU_Open),
+      On(field::kResistorClassPopup, "Change", &M::PerPU_Change),
+      On(field::kResistorClassPopup, "Open", &M::PerPU_Open),
+      On(field::kTempMin, "TextChange", &M::TmpMinEF_TextChange),
+      On(field::kTempMax, "TextChange", &M::TmpMaxEF_TextChange),
+      On(field::kCapacitorClassPopup, "Change", &M::CPerPU_Change),
+      On(field::kCapacitorClassPopup, "Open", &M::CPerPU_Open),
+      On(field::kTimer, "Action", &M::UItimer_Action),
+      On(field::kTempco, "TextChange", &M::RTempcoEF_TextChange),
+  };
+  return bindings;
+}
+
+namespace {
+
+// Binds the handlers of one control, each followed by the window's listener.
+void BindHandlers(MC34063& window, fw::Control& control, std::string_view name) {
+  for (const HandlerBinding& binding : HandlerBindings()) {
+    if (binding.control != name) continue;
+    if (binding.key != nullptr) {
+      auto key = binding.key;
+      control.InstallEventHandler(
+          binding.event, fw::Delegate(fw::Delegate::KeyFilter([&window, key](const std::string& k) {
+            const bool handled = (window.*key)(k);
+            window.AfterHandler();
+            return handled;
+          })));
+    } else {
+      auto plain = binding.plain;
+      control.InstallEventHandler(binding.event, fw::Delegate(fw::Delegate::Plain([&window, plain] {
+                                    (window.*plain)();
+                                    window.AfterHandler();
+                                  })));
+    }
+  }
+}
+
+// Bound last, so nothing the creation sets runs a handler.
+void CreateRows(MC34063& window, std::size_t first, std::size_t end) {
+  const auto& table = ControlTable();
+  for (std::size_t i = first; i < end; ++i)
+    BindHandlers(window, CreateControl(window, table[i]), table[i].name);
+}
+
 }  // namespace
 
 MC34063::MC34063() : fw::Window(std::string(kMC34063ClassName)), calculator_(state_, *this) {
@@ -65,19 +138,13 @@ void MC34063::Layout() {
 }
 
 void MC34063::CreateControls() {
-  _CreateControls0();
-  _CreateControls1();
+  CreateControls0();
+  CreateControls1();
 }
 
-void MC34063::_CreateControls0() {
-  const auto& table = ControlTable();
-  for (std::size_t i = 0; i < kFirstHalfCount; ++i) CreateControl(*this, table[i]);
-}
+void MC34063::CreateControls0() { CreateRows(*this, 0, kFirstHalfCount); }
 
-void MC34063::_CreateControls1() {
-  const auto& table = ControlTable();
-  for (std::size_t i = kFirstHalfCount; i < table.size(); ++i) CreateControl(*this, table[i]);
-}
+void MC34063::CreateControls1() { CreateRows(*this, kFirstHalfCount, ControlTable().size()); }
 
 void MC34063::VinEF_TextChange() { calculator_.BlankResults(true); }
 void MC34063::VoutEF_TextChange() { calculator_.BlankResults(true); }
@@ -89,8 +156,8 @@ void MC34063::VfEF_TextChange() { calculator_.BlankResults(true); }
 void MC34063::R1R2impEF_TextChange() { calculator_.BlankResults(true); }
 
 bool MC34063::R1EF_KeyDown(const std::string&) {
-  Label("R2ST").SetText("");
-  TimerControl("UItimer").SetMode(fw::Timer::kModeSingle);
+  Label(field::kR2).SetText("");
+  TimerControl(field::kTimer).SetMode(fw::Timer::kModeSingle);
   return false;
 }
 
@@ -132,12 +199,12 @@ std::shared_ptr<fw::QuitMenuItem> MC34063::FileQuit() {
 }
 
 void MC34063::Event_Open() {
-  Label("ohm1").SetText("Ω");
-  Label("ohm2").SetText("Ω");
-  Label("kohm1").SetText("kΩ");
-  Label("kohm2").SetText("kΩ");
-  Label("uF").SetText("µF");
-  Label("uH").SetText("µH");
+  Label(field::kR1R2ImpUnit).SetText("Ω");
+  Label(field::kRscUnit).SetText("Ω");
+  Label(field::kR1Unit).SetText("kΩ");
+  Label(field::kR2Unit).SetText("kΩ");
+  Label(field::kCoUnit).SetText("µF");
+  Label(field::kLUnit).SetText("µH");
 }
 
 double MC34063::Evalue(double value, std::int32_t series, std::int32_t mode) {

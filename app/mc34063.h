@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "design/calculator.h"
 #include "design/design_state.h"
@@ -19,7 +21,9 @@ namespace app {
 
 inline constexpr std::string_view kMC34063ClassName = "MC34063.MC34063";
 
-class MC34063 : public fw::Window {
+// Final and without virtual members: the class registry binds its events
+// through member pointers, and nothing derives from it.
+class MC34063 final : public fw::Window {
  public:
   MC34063();
 
@@ -31,47 +35,48 @@ class MC34063 : public fw::Window {
   const design::DesignState& State() const { return state_; }
 
   // Window events.
-  virtual void Layout();
-  virtual void CreateControls();
-  virtual void _CreateControls0();
-  virtual void _CreateControls1();
+  void Layout();
+  void CreateControls();
+  // Known to the class registry as _CreateControls0 and _CreateControls1.
+  void CreateControls0();
+  void CreateControls1();
 
   // Control events.
-  virtual void VinEF_TextChange();
-  virtual void VoutEF_TextChange();
-  virtual void FreqEF_TextChange();
-  virtual void IoutEF_TextChange();
-  virtual void VripEF_TextChange();
-  virtual void PushButton1_Action();
-  virtual void VfEF_TextChange();
-  virtual void R1R2impEF_TextChange();
-  virtual bool R1EF_KeyDown(const std::string& key);
-  virtual void VsatEF_TextChange();
-  virtual void CtST_TextChange();
-  virtual void VrefEF_TextChange();
-  virtual void DeviceLimitsPU_Change();
-  virtual void DeviceLimitsPU_Open();
-  virtual void PerPU_Change();
-  virtual void PerPU_Open();
-  virtual void TmpMinEF_TextChange();
-  virtual void TmpMaxEF_TextChange();
-  virtual void CPerPU_Change();
-  virtual void CPerPU_Open();
-  virtual void UItimer_Action();
-  virtual void RTempcoEF_TextChange();
+  void VinEF_TextChange();
+  void VoutEF_TextChange();
+  void FreqEF_TextChange();
+  void IoutEF_TextChange();
+  void VripEF_TextChange();
+  void PushButton1_Action();
+  void VfEF_TextChange();
+  void R1R2impEF_TextChange();
+  bool R1EF_KeyDown(const std::string& key);
+  void VsatEF_TextChange();
+  void CtST_TextChange();
+  void VrefEF_TextChange();
+  void DeviceLimitsPU_Change();
+  void DeviceLimitsPU_Open();
+  void PerPU_Change();
+  void PerPU_Open();
+  void TmpMinEF_TextChange();
+  void TmpMaxEF_TextChange();
+  void CPerPU_Change();
+  void CPerPU_Open();
+  void UItimer_Action();
+  void RTempcoEF_TextChange();
 
   // The items of the window's menu bar by name.
-  virtual std::shared_ptr<fw::MenuItem> EditMenu();
-  virtual std::shared_ptr<fw::MenuItem> EditSelectAll();
-  virtual std::shared_ptr<fw::MenuItem> UntitledMenu0();
-  virtual std::shared_ptr<fw::MenuItem> EditClear();
-  virtual std::shared_ptr<fw::MenuItem> EditPaste();
-  virtual std::shared_ptr<fw::MenuItem> EditCopy();
-  virtual std::shared_ptr<fw::MenuItem> EditCut();
-  virtual std::shared_ptr<fw::MenuItem> UntitledMenu1();
-  virtual std::shared_ptr<fw::MenuItem> EditUndo();
-  virtual std::shared_ptr<fw::MenuItem> FileMenu();
-  virtual std::shared_ptr<fw::QuitMenuItem> FileQuit();
+  std::shared_ptr<fw::MenuItem> EditMenu();
+  std::shared_ptr<fw::MenuItem> EditSelectAll();
+  std::shared_ptr<fw::MenuItem> UntitledMenu0();
+  std::shared_ptr<fw::MenuItem> EditClear();
+  std::shared_ptr<fw::MenuItem> EditPaste();
+  std::shared_ptr<fw::MenuItem> EditCopy();
+  std::shared_ptr<fw::MenuItem> EditCut();
+  std::shared_ptr<fw::MenuItem> UntitledMenu1();
+  std::shared_ptr<fw::MenuItem> EditUndo();
+  std::shared_ptr<fw::MenuItem> FileMenu();
+  std::shared_ptr<fw::QuitMenuItem> FileQuit();
 
   // Called after each handler a control runs, when the design may have
   // changed; a presentation that follows the design installs it.
@@ -80,9 +85,13 @@ class MC34063 : public fw::Window {
     if (after_handler_) after_handler_();
   }
 
-  virtual void Event_Open();
-  virtual double Evalue(double value, std::int32_t series, std::int32_t mode);
-  virtual void ReEvaluate();
+  // The Converter menu's choice: the typed requirements stay, the design
+  // shown ends as a requirement edit ends it.
+  void ChooseConverter(design::Topology topology);
+
+  void Event_Open();
+  double Evalue(double value, std::int32_t series, std::int32_t mode);
+  void ReEvaluate();
 
  private:
   std::shared_ptr<fw::MenuItem> MenuItemNamed(std::string_view name) const;
@@ -92,10 +101,15 @@ class MC34063 : public fw::Window {
   std::function<void()> after_handler_;
 };
 
-// The window's own timer class; it adds nothing to Timer.
-class UItimer : public fw::Timer {
- public:
-  static const fw::ClassRecord& Class();
+// Which of the window's handlers a control's event runs.
+struct HandlerBinding {
+  std::string_view control;
+  std::string_view event;
+  void (MC34063::*plain)() = nullptr;
+  bool (MC34063::*key)(const std::string&) = nullptr;
 };
+
+// Every event the window binds, in creation order of the controls.
+const std::vector<HandlerBinding>& HandlerBindings();
 
 }  // namespace app

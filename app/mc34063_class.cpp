@@ -3,6 +3,8 @@
 
 #include "app/control_table.h"
 #include "app/mc34063.h"
+#include "app/ui_timer.h"
+#include "design/field_names.h"
 
 namespace app {
 namespace {
@@ -40,8 +42,9 @@ std::vector<fw::ClassMember> Members() {
   for (const ControlRow& row : ControlTable()) {
     static constexpr std::string_view kKindNames[] = {"TextField", "StaticText", "PushButton",
                                                       "PopupMenu", "Line",       "Timer"};
-    const std::string_view type =
-        row.name == "UItimer" ? "MC34063.UItimer" : kKindNames[static_cast<int>(row.kind)];
+    const std::string_view type = row.name == design::field::kTimer
+                                      ? "MC34063.UItimer"
+                                      : kKindNames[static_cast<int>(row.kind)];
     members.push_back({std::string(row.name), std::string(type)});
   }
   for (const char* name :

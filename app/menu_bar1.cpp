@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/command_menu_item.h"
+#include "app/converter_choices.h"
+#include "app/converter_menu_item.h"
 #include "framework/nil_object_exception.h"
 #include "framework/runtime.h"
 
@@ -67,6 +69,7 @@ void MenuBar1::ReleaseInstance() { ImplicitInstance().reset(); }
 void MenuBar1::Constructor() {
   Untitled0();
   Untitled1();
+  ConverterMenu();
   Untitled2();
 }
 
@@ -89,6 +92,17 @@ void MenuBar1::Untitled1() {
   AppendTo(*this, "EditMenu", Item("EditClear", "&Delete"));
   AppendTo(*this, "EditMenu", Item("UntitledMenu0", "-"));
   AppendTo(*this, "EditMenu", Item("EditSelectAll", "Select &All", "Cmd+A"));
+}
+
+void MenuBar1::ConverterMenu() {
+  Append(Item("ConverterMenu", "&Converter"));
+  for (const ConverterChoice& choice : kConverterChoices) {
+    auto item = std::make_shared<ConverterMenuItem>(choice.topology);
+    item->SetChecked(choice.topology == design::Topology::kStepUp);
+    AppendTo(*this, "ConverterMenu",
+             MakeItem(std::move(item), std::string(choice.item).c_str(),
+                      std::string(choice.text).c_str(), nullptr));
+  }
 }
 
 void MenuBar1::Untitled2() {

@@ -1,6 +1,6 @@
 // The program's one menu bar: File with the design sheet and Quit, Edit with
-// the text commands, Help with About. One instance, made on first access and
-// shared by the application object and the window.
+// the text commands, Converter with the topologies, Help with About. One instance, made on first
+// access and shared by the application object and the window.
 #pragma once
 
 #include <memory>
@@ -23,6 +23,7 @@ class MenuBar1 : public fw::MenuBar {
   void Constructor();
   void Untitled0();  // the File menu
   void Untitled1();  // the Edit menu
+  void ConverterMenu();
   void Untitled2();  // the Help menu
 };
 

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/mc34063.h"
 #include "app/menu_bar1.h"
+#include "app/ui_timer.h"
 #include "framework/nil_object_exception.h"
 
 namespace app {

@@ -18,6 +18,8 @@ class Calculator {
   // displays are cleared, Ct first. With `only_shown_ct` an empty Ct is left
   // alone.
   void BlankResults(bool only_shown_ct);
+  // Another topology chosen: the results go as after a requirement edit.
+  void ChooseConverter(Topology topology);
   // TextChange of the Ct field.
   void CtST_TextChange();
   // Brings the shown design back in line with the series, tolerance,

@@ -1,7 +1,10 @@
-// Components from the Ct shown: Rsc, L, Co and the feedback divider.
+// Components from the Ct shown: Rsc, L, Co and the feedback divider, for the
+// topology chosen.
+#include <cmath>
 #include <string>
 
 #include "design/calculator.h"
+#include "design/converter_equations.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
 #include "design/part_text.h"
@@ -26,16 +29,26 @@ void Calculator::CtST_TextChange() {
   s.R1R2Imp = fw::Val(c.Field(field::kR1R2Imp).Text());
 
   const double rsc = 0.3 / s.Ipk;
-  const double inductance = (((s.Vin - 1.3) / s.Ipk) * s.Ton) * 2.0;
-  const double co = 9.0 * ((s.Iout * s.Ton) / s.Vrip);
+  const PartRequirements parts{.vin = s.Vin,
+                               .vout = s.Vout,
+                               .vsat = s.Vsat,
+                               .iout = s.Iout,
+                               .vrip = s.Vrip,
+                               .ipk = s.Ipk,
+                               .ton = s.Ton,
+                               .on_off_ratio = s.OnOffRatio};
+  const double inductance = Inductance(s.Converter, parts);
+  const double co = OutputCapacitance(s.Converter, parts);
 
-  // R1 for which R1 || R2 is the wanted impedance.
-  const double q = s.Vref / (s.Vout - s.Vref);
+  // R1 for which R1 || R2 is the wanted impedance; the inverting divider
+  // sets |Vout| above the chip's ground at -Vout.
+  const double vout = std::fabs(s.Vout);
+  const double q = s.Vref / (vout - s.Vref);
   const double k = q / (q + 1.0);
   const double r1_unrounded = (s.R1R2Imp / k) * q;
   const double r1 = Evalue(r1_unrounded, s.ESeriesForR, kNearestSqrt);  // ohm
   s.LastR1 = r1 / 1000.0;
-  const double r2_unrounded = (r1 * (s.Vout - s.Vref)) / s.Vref;  // ohm
+  const double r2_unrounded = (r1 * (vout - s.Vref)) / s.Vref;  // ohm
 
   c.Label(field::kRsc).SetText(PartText(rsc));
   // L and Co need a Ct; the other parts do not.

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "design/topology.h"
+
 namespace design {
 
 struct DesignState {
@@ -28,6 +30,9 @@ struct DesignState {
   double DutyMax = 0.0;          // chip's maximum duty cycle, fraction
   std::int32_t ESeriesForC = 0;  // series code of the capacitors
   double LastR1 = 0.0;           // the R1 last shown, kOhm
+  Topology Converter = Topology::kStepUp;
+  double Vsat = 0.0;        // switch saturation voltage of the last Go, V
+  double OnOffRatio = 0.0;  // ton / toff of the last Go
   // True only from a Go that passed its check until the next Go or
   // requirement edit: results are computed and shown only while it holds.
   bool DesignStands = false;

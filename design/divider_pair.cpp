@@ -29,8 +29,8 @@ class PairSearch {
     const double high = 4.0 * impedance_;
     for (double smaller = values_.AtOrAbove(low); smaller <= high;
          smaller = values_.AtOrAbove(std::nextafter(smaller, high * 2.0))) {
-      TryPartners(smaller, smaller * ratio, /*smaller_is_r1=*/true);
-      TryPartners(smaller, smaller / ratio, /*smaller_is_r1=*/false);
+      TryPartners(smaller, smaller * ratio, /*fixed_is_r1=*/true);
+      TryPartners(smaller, smaller / ratio, /*fixed_is_r1=*/false);
     }
     return best_;
   }

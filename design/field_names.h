@@ -1,6 +1,8 @@
-// Names of the window's controls that the design calculations read and write.
+// The name of every control of the window: its one home. The design
+// calculations read and write the first ones; the window alone names the rest.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace design::field {
@@ -39,5 +41,122 @@ inline constexpr std::string_view kVrefAccLine = "TolST";
 inline constexpr std::string_view kChipPopup = "DeviceLimitsPU";
 inline constexpr std::string_view kResistorClassPopup = "PerPU";
 inline constexpr std::string_view kCapacitorClassPopup = "CPerPU";
+
+// Labels, units, rules, the Go button and the timer, named by the window alone.
+inline constexpr std::string_view kVinLabel = "StaticText1";
+inline constexpr std::string_view kVoutLabel = "StaticText2";
+inline constexpr std::string_view kFreqLabel = "StaticText3";
+inline constexpr std::string_view kIoutLabel = "StaticText4";
+inline constexpr std::string_view kVripLabel = "StaticText5";
+inline constexpr std::string_view kResultsHeading = "StaticText7";
+inline constexpr std::string_view kCtLabel = "StaticText10";
+inline constexpr std::string_view kRscLabel = "StaticText11";
+inline constexpr std::string_view kLLabel = "StaticText12";
+inline constexpr std::string_view kCoLabel = "StaticText14";
+inline constexpr std::string_view kGoButton = "PushButton1";
+inline constexpr std::string_view kVfLabel = "StaticText15";
+inline constexpr std::string_view kVinUnit = "StaticText16";
+inline constexpr std::string_view kVoutUnit = "StaticText17";
+inline constexpr std::string_view kFreqUnit = "StaticText18";
+inline constexpr std::string_view kIoutUnit = "StaticText19";
+inline constexpr std::string_view kVripUnit = "StaticText20";
+inline constexpr std::string_view kVfUnit = "StaticText21";
+inline constexpr std::string_view kCtUnit = "pF";
+inline constexpr std::string_view kRscUnit = "ohm2";
+inline constexpr std::string_view kLUnit = "uH";
+inline constexpr std::string_view kCoUnit = "uF";
+inline constexpr std::string_view kR1Label = "StaticText23";
+inline constexpr std::string_view kR2Label = "StaticText25";
+inline constexpr std::string_view kR1Unit = "kohm1";
+inline constexpr std::string_view kR2Unit = "kohm2";
+inline constexpr std::string_view kR1R2ImpLabel = "StaticText28";
+inline constexpr std::string_view kR1R2ImpUnit = "ohm1";
+inline constexpr std::string_view kResistorClassLabel = "StaticText30";
+inline constexpr std::string_view kAccuracyLabel = "StaticText33";
+inline constexpr std::string_view kAccuracyNote = "StaticText35";
+inline constexpr std::string_view kVerticalRule = "Line1";
+inline constexpr std::string_view kVsatUnit = "StaticText37";
+inline constexpr std::string_view kVsatLabel = "StaticText38";
+inline constexpr std::string_view kHorizontalRule = "Line2";
+inline constexpr std::string_view kVrefUnit = "StaticText40";
+inline constexpr std::string_view kVrefLabel = "StaticText22";
+inline constexpr std::string_view kTempLabel = "StaticText41";
+inline constexpr std::string_view kTempToLabel = "StaticText42";
+inline constexpr std::string_view kCapacitorClassLabel = "StaticText31";
+inline constexpr std::string_view kTimer = "UItimer";
+inline constexpr std::string_view kTempcoLabel = "StaticText43";
+inline constexpr std::string_view kTempcoUnit = "StaticText44";
+
+// Every control of the window, in creation order.
+inline constexpr std::array<std::string_view, 70> kAll = {kVin,
+                                                          kVout,
+                                                          kFreq,
+                                                          kVinLabel,
+                                                          kVoutLabel,
+                                                          kFreqLabel,
+                                                          kIout,
+                                                          kVrip,
+                                                          kIoutLabel,
+                                                          kVripLabel,
+                                                          kResultsHeading,
+                                                          kCtLabel,
+                                                          kRscLabel,
+                                                          kLLabel,
+                                                          kCoLabel,
+                                                          kGoButton,
+                                                          kVf,
+                                                          kVfLabel,
+                                                          kVinUnit,
+                                                          kVoutUnit,
+                                                          kFreqUnit,
+                                                          kIoutUnit,
+                                                          kVripUnit,
+                                                          kVfUnit,
+                                                          kRsc,
+                                                          kL,
+                                                          kCo,
+                                                          kCtUnit,
+                                                          kRscUnit,
+                                                          kLUnit,
+                                                          kCoUnit,
+                                                          kR1Label,
+                                                          kR2,
+                                                          kR2Label,
+                                                          kR1Unit,
+                                                          kR2Unit,
+                                                          kR1R2ImpLabel,
+                                                          kR1R2Imp,
+                                                          kR1R2ImpUnit,
+                                                          kResistorClassLabel,
+                                                          kAccuracy,
+                                                          kAccuracyLabel,
+                                                          kAccuracyNote,
+                                                          kR1,
+                                                          kVerticalRule,
+                                                          kErrors,
+                                                          kVsatUnit,
+                                                          kVsat,
+                                                          kVsatLabel,
+                                                          kHorizontalRule,
+                                                          kCt,
+                                                          kVref,
+                                                          kVrefUnit,
+                                                          kVrefLabel,
+                                                          kChipPopup,
+                                                          kResistorClassPopup,
+                                                          kTempMin,
+                                                          kTempMax,
+                                                          kTempLabel,
+                                                          kTempToLabel,
+                                                          kDutyMaxLine,
+                                                          kIswMaxLine,
+                                                          kSwFreqMaxLine,
+                                                          kCapacitorClassPopup,
+                                                          kCapacitorClassLabel,
+                                                          kTimer,
+                                                          kTempco,
+                                                          kTempcoLabel,
+                                                          kTempcoUnit,
+                                                          kVrefAccLine};
 
 }  // namespace design::field

@@ -1,9 +1,11 @@
 // The "Go" press: checks the requirement fields, then the requirements against
 // the chip's limits, computes the switch timing and hands a rounded Ct to the
 // Ct field, whose change event computes every other component.
+#include <cmath>
 #include <string>
 
 #include "design/calculator.h"
+#include "design/converter_equations.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
 #include "design/part_text.h"
@@ -36,6 +38,11 @@ void Calculator::BlankResults(bool only_shown_ct) {
   }
 }
 
+void Calculator::ChooseConverter(Topology topology) {
+  state_.Converter = topology;
+  BlankResults(true);
+}
+
 void Calculator::PushButton1_Action() {
   fw::ControlSet& c = controls_;
   DesignState& s = state_;
@@ -43,9 +50,9 @@ void Calculator::PushButton1_Action() {
   // Ends the design shown, as any requirement edit does.
   BlankResults(false);
   fw::StaticText& errors = c.Label(field::kErrors);
-  // Fields that are no usable numbers, or no step-up converter, give no
-  // limit sentence and no design.
-  errors.SetText(RequirementSentences(c));
+  // Fields that are no usable numbers, or no converter of the topology
+  // chosen, give no limit sentence and no design.
+  errors.SetText(RequirementSentences(c, s.Converter));
   if (!errors.Text().empty()) return;
 
   s.Vin = fw::Val(c.Field(field::kVin).Text());
@@ -55,19 +62,26 @@ void Calculator::PushButton1_Action() {
     Append(errors, "Vin higher than Device Maximum" + kCR);
   }
   s.Vout = fw::Val(c.Field(field::kVout).Text());
-  if (s.Vout > s.VoutMax) Append(errors, "Vout greater than Device Maximum" + kCR);
+  if (s.Converter == Topology::kInverting) {
+    // The chip's ground pin sits at -Vout: its supply is Vin + |Vout|.
+    if (s.Vin + std::fabs(s.Vout) > s.VinMAX) {
+      Append(errors, "Vin + |Vout| higher than Device Maximum" + kCR);
+    }
+  } else if (s.Vout > s.VoutMax) {
+    Append(errors, "Vout greater than Device Maximum" + kCR);
+  }
   const double f = fw::Val(c.Field(field::kFreq).Text());
   if (f > s.SwFreqMax) Append(errors, "Frequency is greater than the maximum" + kCR);
 
   s.Iout = fw::Val(c.Field(field::kIout).Text());
   s.Vrip = fw::Val(c.Field(field::kVrip).Text());
   const double vf = fw::Val(c.Field(field::kVf).Text());
-  const double vsat = fw::Val(c.Field(field::kVsat).Text());
+  s.Vsat = fw::Val(c.Field(field::kVsat).Text());
   s.Vref = fw::Val(c.Field(field::kVref).Text());
 
-  const double ratio = ((s.Vout + vf) - s.Vin) / (s.Vin - vsat);  // on-time over off-time
+  s.OnOffRatio = OnOffRatio(s.Converter, {.vin = s.Vin, .vout = s.Vout, .vsat = s.Vsat, .vf = vf});
   const double period = 1.0 / f;
-  const double toff = period / (ratio + 1.0);
+  const double toff = period / (s.OnOffRatio + 1.0);
   s.Ton = period - toff;
   const double duty = s.Ton / (s.Ton + toff);
   if (duty > s.DutyMax) {
@@ -76,7 +90,7 @@ void Calculator::PushButton1_Action() {
            "or Vf, or use tapped inductor design as in AN920");
   }
 
-  s.Ipk = (2.0 * s.Iout) * (ratio + 1.0);
+  s.Ipk = PeakCurrent(s.Converter, s.Iout, s.OnOffRatio);
   if (s.Ipk > s.IswMAX) {
     Append(errors, "Peak switch current is " + fw::Left(fw::Str(s.Ipk), 5) + "Amps, greater than " +
                        fw::Str(s.IswMAX) + " Amp Maximum" + kCR);

@@ -1,5 +1,6 @@
 // Re-evaluation: keeps Ct in step with the on-time and the capacitor series,
 // snaps the divider from the R1 field and shows the output accuracy.
+#include <cmath>
 #include <string>
 
 #include "design/calculator.h"
@@ -46,7 +47,7 @@ void Calculator::ReEvaluate() {
   if (TypedPart(ct_field.Text()) != 0.0) {
     const DividerAccuracy d = ComputeDividerAccuracy({
         .r1_shown = fw::Val(r1_field.Text()),
-        .vout = fw::Val(c.Field(field::kVout).Text()),
+        .vout = std::fabs(fw::Val(c.Field(field::kVout).Text())),  // the inverting's too
         .vref = s.Vref,
         .vref_acc = s.VrefAcc,
         .tolerance = s.Per,

@@ -13,7 +13,7 @@ namespace {
 
 const std::string kCR = fw::ChrB(13);
 
-enum class Range { kPositive, kNotNegative, kAny };
+enum class Range { kPositive, kNegative, kNotNegative, kAny };
 
 struct Requirement {
   std::string_view field;
@@ -23,6 +23,7 @@ struct Requirement {
 
 constexpr Requirement kVin{field::kVin, "Vin (min)", Range::kPositive};
 constexpr Requirement kVout{field::kVout, "Vout", Range::kPositive};
+constexpr Requirement kNegativeVout{field::kVout, "Vout", Range::kNegative};
 constexpr Requirement kFreq{field::kFreq, "Frequency (max)", Range::kPositive};
 constexpr Requirement kIout{field::kIout, "Iout (max)", Range::kPositive};
 constexpr Requirement kVrip{field::kVrip, "Vripple (p-p)", Range::kPositive};
@@ -38,13 +39,16 @@ std::string FieldSentence(const Requirement& r, const std::optional<double>& val
   const std::string name(r.name);
   if (!value) return name + " is not a number" + kCR;
   if (r.range == Range::kPositive && !(*value > 0.0)) return name + " must be greater than 0" + kCR;
+  if (r.range == Range::kNegative && !(*value < 0.0)) {
+    return name + " must be below 0 for an inverting converter" + kCR;
+  }
   if (r.range == Range::kNotNegative && *value < 0.0) return name + " must not be negative" + kCR;
   return {};
 }
 
 }  // namespace
 
-std::string RequirementSentences(const fw::ControlSet& controls) {
+std::string RequirementSentences(const fw::ControlSet& controls, Topology topology) {
   std::string sentences;
   const auto read = [&](const Requirement& r) {
     const std::optional<double> value = fw::NumberIn(controls.Field(r.field).Text());
@@ -52,7 +56,8 @@ std::string RequirementSentences(const fw::ControlSet& controls) {
     return value;
   };
   const auto vin = read(kVin);
-  const auto vout = read(kVout);
+  const bool inverting = topology == Topology::kInverting;
+  const auto vout = read(inverting ? kNegativeVout : kVout);
   read(kFreq);
   read(kIout);
   read(kVrip);
@@ -65,10 +70,17 @@ std::string RequirementSentences(const fw::ControlSet& controls) {
   read(kTempco);
 
   if (vsat && vin && *vsat >= *vin) sentences += "Vsat must be lower than Vin (min)" + kCR;
-  if (vout && vf && vin && *vout + *vf <= *vin) {
+  if (topology == Topology::kStepUp && vout && vf && vin && *vout + *vf <= *vin) {
     sentences += "Vout + Diode Vf must be greater than Vin (min) for a step-up converter" + kCR;
   }
-  if (vout && vref && *vout <= *vref) sentences += "Vout must be greater than Vref" + kCR;
+  if (topology == Topology::kStepDown && vout && vsat && vin && *vout + *vsat >= *vin) {
+    sentences += "Vout + Vsat must be lower than Vin (min) for a step-down converter" + kCR;
+  }
+  if (inverting) {
+    if (vout && vref && *vout >= -*vref) sentences += "Vout must be below −Vref" + kCR;
+  } else if (vout && vref && *vout <= *vref) {
+    sentences += "Vout must be greater than Vref" + kCR;
+  }
   if (temp_min && temp_max && *temp_min > *temp_max) {
     sentences += "Temperature (lowest) must not be above Temperature (highest)" + kCR;
   }

@@ -1,18 +1,19 @@
 // Go's first check: every requirement field must hold a usable number, and
-// together they must ask for a step-up converter on a chosen chip, before the
-// chip's limits are looked at.
+// together they must ask for a converter of the topology chosen on a chosen
+// chip, before the chip's limits are looked at.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "design/topology.h"
 #include "framework/control_set.h"
 
 namespace design {
 
 // A sentence for each failed check, each ending with a carriage return, in
 // the order of the fields; empty when the requirements can be designed for.
-std::string RequirementSentences(const fw::ControlSet& controls);
+std::string RequirementSentences(const fw::ControlSet& controls, Topology topology);
 
 // The sentence for a resistor tempco text that is no number at or above 0,
 // with its carriage return; empty for a usable tempco.

@@ -69,7 +69,9 @@ double SeriesValues::AtOrAbove(double value) const {
 std::string SeriesName(std::int32_t series) {
   if (series == 125) return "1-2-5";
   if (DecadeMembers(series).empty()) return fw::Str(series);
-  return "E" + fw::Str(series);
+  std::string name = "E";  // appended: GCC 12 at -O3 warns falsely on "E" + string
+  name += fw::Str(series);
+  return name;
 }
 
 }  // namespace design

@@ -28,7 +28,8 @@ double Shown(const fw::ControlSet& controls, std::string_view name) {
 }  // namespace
 
 std::optional<SheetInputs> SheetInputsOf(const DesignState& s, const fw::ControlSet& c) {
-  if (!s.DesignStands) return std::nullopt;
+  // The sheet draws and rates the step-up circuit only.
+  if (!s.DesignStands || s.Converter != Topology::kStepUp) return std::nullopt;
   return SheetInputs{
       .vin = s.Vin,
       .vout = s.Vout,

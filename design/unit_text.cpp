@@ -93,7 +93,12 @@ std::string PercentText(double fraction) {
   if (!std::isfinite(percent)) return std::string(kNoNumber);
   if (percent == 0.0) return "0%";
   const Rounded r = RoundTo3(std::abs(percent));
-  return (percent < 0.0 ? "-" : "") + PlacePoint(r.digits, r.exponent + 1) + "%";
+  // Appended rather than prefixed: GCC 12 at -O3 takes "-" + string for an
+  // overlapping copy (a false -Wrestrict).
+  std::string text = percent < 0.0 ? "-" : "";
+  text += PlacePoint(r.digits, r.exponent + 1);
+  text += '%';
+  return text;
 }
 
 }  // namespace design

@@ -26,6 +26,12 @@ class MenuItem : public Object {
   void SetKeyboardShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
   void SetAutoEnable(bool on) { auto_enable_ = on; }
   bool IsSeparator() const { return text_ == "-"; }
+  // A radio item is one of its menu's choices: the program keeps exactly one
+  // of them checked.
+  bool IsRadio() const { return radio_; }
+  void SetRadio(bool on) { radio_ = on; }
+  bool Checked() const { return checked_; }
+  void SetChecked(bool on) { checked_ = on; }
 
   // Adds `item` as the last child.
   void Append(std::shared_ptr<MenuItem> item);
@@ -45,6 +51,8 @@ class MenuItem : public Object {
   std::string text_;
   std::string shortcut_;
   bool auto_enable_ = false;
+  bool radio_ = false;
+  bool checked_ = false;
   std::vector<std::shared_ptr<MenuItem>> children_;
 };
 

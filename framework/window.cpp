@@ -50,6 +50,11 @@ void Window::Close() {
   RuntimeWindowClosed(*this);
 }
 
+void Window::SetTitle(std::string title) {
+  title_ = std::move(title);
+  if (title_listener_) title_listener_();
+}
+
 void Window::SetProperties(const PropertyList& properties) {
   for (const Property& p : properties) {
     if (ApplyProperty(p)) continue;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,6 +42,10 @@ class Window : public Object, public ControlSet, public EventSource {
   void SetProperties(const PropertyList& properties);
 
   const std::string& Title() const { return title_; }
+  // A title set after construction; the presentation follows it.
+  void SetTitle(std::string title);
+  // One listener at a time, told of each title set; nullptr for none.
+  void SetTitleListener(std::function<void()> listener) { title_listener_ = std::move(listener); }
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
   std::int32_t MinWidth() const { return min_width_; }
@@ -65,6 +70,7 @@ class Window : public Object, public ControlSet, public EventSource {
   std::shared_ptr<MenuBar> menu_bar_;
   bool open_ = false;
   std::string title_;
+  std::function<void()> title_listener_;
   std::int32_t width_ = 300, height_ = 300;
   std::int32_t min_width_ = 64, min_height_ = 64;
   std::int32_t max_width_ = 32000, max_height_ = 32000;

@@ -2,7 +2,7 @@
 // handler returns, the message area holds only the check sentences in their
 // order, each action changes only the texts it may change, no part shows a
 // value that is none, "inf" or "nan", results stand only for the requirements
-// of the last Go that passed, and a tempco that is no number at or above 0
+// of the last Go that passed in the topology chosen, and a tempco that is no number at or above 0
 // shows its sentence and no accuracy while a design stands. The design sheet
 // stands with the design and writes every figure as a number or a dash. A
 // sample of the designs is simulated: every figure comes out a number.
@@ -19,7 +19,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/converter_choices.h"
 #include "design/design_sheet.h"
+#include "design/field_names.h"
 #include "design/sheet_text.h"
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
@@ -85,6 +87,9 @@ std::set<std::string, std::less<>> AlsoChanging(const fuzz::Action& action, bool
     names.insert(
         {"TmpMinEF", "TmpMaxEF", "VrefEF", "DutyMaxST", "IswMaxST", "SwFreqMaxST", "TolST"});
   }
+  if (action.kind == Kind::kConverter) {
+    names.insert({std::string(design::field::kR1Label), std::string(design::field::kR2Label)});
+  }
   if (timer_may_fire) names.insert("R1R2impEF");
   return names;
 }
@@ -122,6 +127,9 @@ std::string ToScenario(const std::vector<fuzz::Action>& actions) {
       case fuzz::Action::Kind::kAdvance:
         out += "advance " + Number(a.ms);
         break;
+      case fuzz::Action::Kind::kConverter:
+        out += "converter " + std::string(app::ChoiceFor(a.topology).word);
+        break;
     }
     out += "\n";
   }
@@ -145,6 +153,9 @@ void Apply(driver::WindowDriver& window, const fuzz::Action& action) {
       break;
     case Kind::kAdvance:
       window.Advance(action.ms);
+      break;
+    case Kind::kConverter:
+      window.ChooseConverter(action.topology);
       break;
   }
 }
@@ -184,6 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::map<std::string, std::string, std::less<>> typed;
   for (std::size_t k = 0; k < actions.size(); ++k) {
     const fuzz::Action& action = actions[k];
+    const design::Topology topology_before = window.State().Converter;
     try {
       Apply(window, action);
     } catch (const std::exception& e) {
@@ -202,7 +214,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 was->second.c_str(), text.c_str(), ToScenario(actions).c_str());
     }
     const std::string& errors = after.at("ErrorOut");
-    FUZZ_CHECK(checks::OnlyCheckSentences(errors, window.State().IswMAX),
+    const design::Topology topology = window.State().Converter;
+    FUZZ_CHECK(action.kind != fuzz::Action::Kind::kConverter || topology == action.topology,
+               "action %zu chose no converter in:\n%s", k, ToScenario(actions).c_str());
+    FUZZ_CHECK(checks::OnlyCheckSentences(errors, window.State().IswMAX, topology),
                "messages '%s' after:\n%s", driver::Escape(errors).c_str(),
                ToScenario(actions).c_str());
     if (action.kind != fuzz::Action::Kind::kGo) {
@@ -216,7 +231,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (action.kind == fuzz::Action::Kind::kGo) {
       design_stands = errors.empty() && !after.at("CtST").empty();
       // A field named, or no chip: nothing else is checked and nothing sized.
-      const bool field_check = checks::IsFieldCheck(errors);
+      const bool field_check = checks::IsFieldCheck(errors, topology);
       FUZZ_CHECK(!field_check || !window.State().DesignStands, "a design stands after '%s' in:\n%s",
                  driver::Escape(errors).c_str(), ToScenario(actions).c_str());
       for (const std::string& name : kResults) {
@@ -226,8 +241,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
     }
     // An edit that leaves the text as it was raises no change.
-    const bool ended = EndsTheDesign(action) && (action.kind == fuzz::Action::Kind::kPick ||
-                                                 before.at(action.name) != after.at(action.name));
+    const bool ended =
+        (EndsTheDesign(action) && (action.kind == fuzz::Action::Kind::kPick ||
+                                   before.at(action.name) != after.at(action.name))) ||
+        topology != topology_before;
     if (ended) design_stands = false;
     if (design_stands) {
       const std::string sentence = TempcoSentence(after.at("RTempcoEF"));
@@ -252,8 +269,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  name.c_str(), text.c_str(), ToScenario(actions).c_str());
     }
     const auto sheet = design::SheetInputsOf(window.State(), window.Window());
-    FUZZ_CHECK(sheet.has_value() == design_stands, "action %zu: sheet %d, design %d in:\n%s", k,
-               sheet.has_value(), design_stands, ToScenario(actions).c_str());
+    // The sheet rates the step-up circuit only.
+    const bool sheet_stands = design_stands && topology == design::Topology::kStepUp;
+    FUZZ_CHECK(sheet.has_value() == sheet_stands, "action %zu: sheet %d, design %d in:\n%s", k,
+               sheet.has_value(), sheet_stands, ToScenario(actions).c_str());
     if (sheet) {
       const std::string text = design::SheetPlainText(*sheet, design::ComputeSheet(*sheet));
       FUZZ_CHECK(text.find("inf") == std::string::npos && text.find("nan") == std::string::npos,

@@ -42,7 +42,7 @@ std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes) {
   std::vector<Action> actions;
   while (!in.Done() && actions.size() < kMaxActions) {
     Action a;
-    switch (in.Byte() % 5) {
+    switch (in.Byte() % 6) {
       case 0:
         a.kind = Action::Kind::kType;
         a.name = kEditableFields[in.Byte() % std::size(kEditableFields)];
@@ -61,6 +61,10 @@ std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes) {
       case 3:
         a.kind = Action::Kind::kR1Key;
         a.text = in.Text();
+        break;
+      case 5:
+        a.kind = Action::Kind::kConverter;
+        a.topology = static_cast<design::Topology>(in.Byte() % 3);
         break;
       default:
         // Steps of 8 ms up to 2040 ms straddle the timer's 800 ms.

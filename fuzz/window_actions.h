@@ -7,15 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "design/topology.h"
+
 namespace fuzz {
 
 struct Action {
-  enum class Kind { kType, kPick, kGo, kR1Key, kAdvance };
+  enum class Kind { kType, kPick, kGo, kR1Key, kAdvance, kConverter };
   Kind kind = Kind::kGo;
   std::string name;  // the field or popup of kType and kPick
   std::string text;  // what kType leaves in the field, kR1Key in R1EF
   int row = 0;       // kPick
   int ms = 0;        // kAdvance
+  design::Topology topology = design::Topology::kStepUp;  // kConverter
 };
 
 // The popups a pick may choose and their row counts.

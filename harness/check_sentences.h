@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "design/topology.h"
 #include "framework/text.h"
 
 namespace checks {
@@ -39,38 +40,58 @@ inline constexpr NamedField kNamedFields[] = {
     {"Resistor Tempco.", " must not be negative\r"},
 };
 
-// The checks made among the fields, after each field on its own.
-inline constexpr std::string_view kAcrossFields[] = {
-    "Vsat must be lower than Vin (min)\r",
-    "Vout + Diode Vf must be greater than Vin (min) for a step-up converter\r",
-    "Vout must be greater than Vref\r",
-    "Temperature (lowest) must not be above Temperature (highest)\r",
-    "Choose a device, or No error checking\r",
+inline constexpr std::string_view kInvertingVout = " must be below 0 for an inverting converter\r";
+
+// The checks made among the fields, after each field on its own, in the
+// order of a step-up, a step-down and an inverting converter.
+using Topology = design::Topology;
+inline constexpr std::string_view kAcrossFields[3][5] = {
+    {"Vsat must be lower than Vin (min)\r",
+     "Vout + Diode Vf must be greater than Vin (min) for a step-up converter\r",
+     "Vout must be greater than Vref\r",
+     "Temperature (lowest) must not be above Temperature (highest)\r",
+     "Choose a device, or No error checking\r"},
+    {"Vsat must be lower than Vin (min)\r",
+     "Vout + Vsat must be lower than Vin (min) for a step-down converter\r",
+     "Vout must be greater than Vref\r",
+     "Temperature (lowest) must not be above Temperature (highest)\r",
+     "Choose a device, or No error checking\r"},
+    {"Vsat must be lower than Vin (min)\r", "Vout must be below −Vref\r",
+     "Temperature (lowest) must not be above Temperature (highest)\r",
+     "Choose a device, or No error checking\r", ""},
 };
 
-// True when `messages` holds field-check sentences only, at least one, each
-// field named at most once on its own, all in the order of the checks.
-inline bool IsFieldCheck(std::string_view messages) {
+// True when `messages` holds field-check sentences of `topology` only, at
+// least one, each field named at most once on its own, all in the order of
+// the checks.
+inline bool IsFieldCheck(std::string_view messages, Topology topology = Topology::kStepUp) {
   std::string_view rest = messages;
   for (const NamedField& f : kNamedFields) {
-    if (!Consume(rest, std::string(f.name) + " is not a number\r") && !f.out_of_range.empty()) {
+    if (Consume(rest, std::string(f.name) + " is not a number\r")) continue;
+    if (topology == Topology::kInverting && f.name == "Vout") {
+      Consume(rest, std::string(f.name) + std::string(kInvertingVout));
+    } else if (!f.out_of_range.empty()) {
       Consume(rest, std::string(f.name) + std::string(f.out_of_range));
     }
   }
-  for (std::string_view sentence : kAcrossFields) Consume(rest, sentence);
+  for (std::string_view sentence : kAcrossFields[static_cast<int>(topology)]) {
+    if (!sentence.empty()) Consume(rest, sentence);
+  }
   return !messages.empty() && rest.empty();
 }
 
 // True when `messages` is made of the field-check sentences, or of the limit
 // sentences, each at most once and in the order of the checks, the peak
 // current shortened to five characters.
-inline bool OnlyCheckSentences(std::string_view messages, double isw_max) {
-  if (IsFieldCheck(messages)) return true;
+inline bool OnlyCheckSentences(std::string_view messages, double isw_max,
+                               Topology topology = Topology::kStepUp) {
+  if (IsFieldCheck(messages, topology)) return true;
   std::string_view rest = messages;
   if (!Consume(rest, "Vin lower than Device Minimum\r")) {
     Consume(rest, "Vin higher than Device Maximum\r");
   }
-  Consume(rest, "Vout greater than Device Maximum\r");
+  Consume(rest, topology == Topology::kInverting ? "Vin + |Vout| higher than Device Maximum\r"
+                                                 : "Vout greater than Device Maximum\r");
   Consume(rest, "Frequency is greater than the maximum\r");
   Consume(rest, kDutySentence);
   if (Consume(rest, "Peak switch current is ")) {

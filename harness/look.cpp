@@ -15,7 +15,9 @@ namespace driver {
 namespace {
 
 std::string ColorText(fw::Color c) {
-  return "#" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
+  std::string text = "#";  // appended: GCC 12 at -O3 warns falsely on "#" + string
+  text += std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
+  return text;
 }
 
 // What only one kind carries.

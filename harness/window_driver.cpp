@@ -7,8 +7,10 @@
 #include <stdexcept>
 #include <vector>
 
+#include "app/converter_choices.h"
 #include "app/program.h"
 #include "design/design_sheet.h"
+#include "design/field_names.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/push_button.h"
@@ -81,10 +83,16 @@ void WindowDriver::Pick(std::string_view popup, std::int32_t row) {
   window_->Popup(popup).UserPick(row);
 }
 
-void WindowDriver::Go() { window_->Button("PushButton1").Push(); }
+void WindowDriver::Go() { window_->Button(design::field::kGoButton).Push(); }
+
+void WindowDriver::ChooseConverter(design::Topology topology) {
+  const auto item = window_->GetMenuBar()->FindDescendant(app::ChoiceFor(topology).item);
+  if (item == nullptr) throw std::logic_error("the Converter menu has no such item");
+  item->Action();
+}
 
 void WindowDriver::KeyInR1(std::string text) {
-  fw::TextField& r1 = window_->Field("R1EF");
+  fw::TextField& r1 = window_->Field(design::field::kR1);
   // The key itself is never examined; the last character typed stands for it.
   const std::string key = text.empty() ? std::string("\b") : text.substr(text.size() - 1);
   if (!r1.UserKeyDown(key)) r1.UserEdit(std::move(text));
@@ -175,6 +183,14 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   if (verb == "go" && rest.empty()) {
     Go();
     return true;
+  }
+  if (verb == "converter") {
+    for (const app::ConverterChoice& choice : app::kConverterChoices) {
+      if (rest != choice.word) continue;
+      ChooseConverter(choice.topology);
+      return true;
+    }
+    return false;
   }
   if (verb == "r1") {
     KeyInR1(std::string(rest));

@@ -31,6 +31,8 @@ class WindowDriver {
   void Type(std::string_view field, std::string text);
   void Pick(std::string_view popup, std::int32_t row);
   void Go();
+  // Chooses the topology's item of the Converter menu.
+  void ChooseConverter(design::Topology topology);
   // One key press in R1EF that leaves it holding `text`.
   void KeyInR1(std::string text);
   void Advance(std::int64_t milliseconds);
@@ -53,7 +55,8 @@ class WindowDriver {
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
   // with '#' are shown as they stand; "look" shows the window's layout,
-  // "sheet" the design sheet and "simulate" its simulation.
+  // "sheet" the design sheet and "simulate" its simulation; "converter
+  // step-up|step-down|inverting" chooses from the Converter menu.
   bool Apply(std::string_view line, std::string& shown);
 
  private:

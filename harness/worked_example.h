@@ -2,19 +2,20 @@
 // the defaults elsewhere give Ct 820, Rsc 0.5, R1 1.6, R2 13, "0.4322 volts".
 #pragma once
 
+#include "design/field_names.h"
 #include "harness/window_driver.h"
 
 namespace worked {
 
 inline void Enter(driver::WindowDriver& d) {
-  d.Type("VinEF", "5");
-  d.Type("VoutEF", "12");
-  d.Type("IoutEF", "0.1");
-  d.Type("VfEF", "0.4");
+  d.Type(design::field::kVin, "5");
+  d.Type(design::field::kVout, "12");
+  d.Type(design::field::kIout, "0.1");
+  d.Type(design::field::kVf, "0.4");
 }
 
 inline void Design(driver::WindowDriver& d) {
-  d.Pick("DeviceLimitsPU", 7);
+  d.Pick(design::field::kChipPopup, 7);
   Enter(d);
   d.Go();
 }

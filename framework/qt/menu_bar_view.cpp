@@ -1,6 +1,7 @@
 #include "framework/qt/menu_bar_view.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -71,7 +72,20 @@ class EditTarget : public QObject {
   QPointer<QWidget> focused_;
 };
 
+// A radio item joins its menu's one exclusive group, and shows the check the
+// program keeps each time the menu opens.
+void MakeRadio(const std::shared_ptr<MenuItem>& item, QAction* action, QMenu* menu,
+               QActionGroup*& group) {
+  if (group == nullptr) group = new QActionGroup(menu);
+  action->setCheckable(true);
+  action->setChecked(item->Checked());
+  group->addAction(action);
+  QObject::connect(menu, &QMenu::aboutToShow, action,
+                   [item, action] { action->setChecked(item->Checked()); });
+}
+
 void AddItems(const MenuItem& parent, QMenu* menu, QWidget* window, EditTarget* target) {
+  QActionGroup* radio_group = nullptr;
   for (const std::shared_ptr<MenuItem>& item : parent.Children()) {
     if (item->IsSeparator()) {
       menu->addSeparator();
@@ -80,6 +94,7 @@ void AddItems(const MenuItem& parent, QMenu* menu, QWidget* window, EditTarget* 
     QAction* action = menu->addAction(ToQString(item->Text()));
     action->setObjectName(ToQString(item->Name()));
     action->setShortcut(ShortcutFor(item->KeyboardShortcut()));
+    if (item->IsRadio()) MakeRadio(item, action, menu, radio_group);
     if (const EditCommand* edit = EditCommandFor(item->Name())) {
       QObject::connect(action, &QAction::triggered, target, [edit, target] {
         if (target->CanAct(*edit)) edit->act(*target->Field());

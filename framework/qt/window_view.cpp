@@ -46,6 +46,7 @@ WindowView::WindowView(Window& window)
     : window_(window), frame_(std::make_unique<WindowFrame>(window)) {
   frame_->setObjectName(ToQString(window.ClassFullName()));
   frame_->setWindowTitle(ToQString(window.Title()));
+  window.SetTitleListener([this] { frame_->setWindowTitle(ToQString(window_.Title())); });
   frame_->setWindowFlags(FlagsFor(window));
   content_ = new QWidget(frame_.get());
   content_->setObjectName(QStringLiteral("content"));
@@ -67,6 +68,7 @@ WindowView::WindowView(Window& window)
 }
 
 WindowView::~WindowView() {
+  window_.SetTitleListener(nullptr);
   // The views let go of their controls before the widgets go.
   views_.clear();
 }

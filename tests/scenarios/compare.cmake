@@ -1,4 +1,5 @@
-# Replays INPUT with REPLAY and fails unless the output equals EXPECTED.
+# Replays INPUT with REPLAY and fails unless the output equals EXPECTED; a
+# difference is shown as a unified diff, the replay's output kept in ACTUAL.
 execute_process(COMMAND ${REPLAY} INPUT_FILE ${INPUT} OUTPUT_VARIABLE actual
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -6,5 +7,8 @@ if(NOT status EQUAL 0)
 endif()
 file(READ ${EXPECTED} expected)
 if(NOT actual STREQUAL expected)
-  message(FATAL_ERROR "replay of ${INPUT} differs from ${EXPECTED}:\n${actual}")
+  file(WRITE ${ACTUAL} "${actual}")
+  # Printed as diff writes it: a message would indent and break its lines.
+  execute_process(COMMAND diff -u --label ${EXPECTED} --label ${ACTUAL} ${EXPECTED} ${ACTUAL})
+  message(FATAL_ERROR "replay of ${INPUT} differs from ${EXPECTED}, as shown above")
 endif()
