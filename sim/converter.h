@@ -4,9 +4,11 @@
 
 #include <limits>
 
+#include "design/topology.h"
+
 namespace sim {
 
-enum class Topology { kStepUp, kStepDown, kInverting };
+using design::Topology;
 
 // The chip's oscillator and current limit, typical figures of ON Semiconductor
 // MC34063A/D rev. 25, page 3, Electrical Characteristics.

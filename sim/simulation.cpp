@@ -48,6 +48,7 @@ SimResults SimulateWithStep(const ConverterInputs& in, double step,
   r.settled = run.settled;
   r.out_of_steps = run.out_of_steps;
   r.step = step;
+  r.steps = run.steps;
   r.figures = FiguresOf(in, run);
   r.window_begin = run.periods[run.window_begin].t_start;
   r.end_time = run.periods.back().t_end;
@@ -64,15 +65,18 @@ SimResults Simulate(const ConverterInputs& in, const std::atomic<bool>* cancel) 
   if (!Runnable(in)) return {};
   double step = ShortestTimeScale(in) / kFirstStepsPerScale;
   SimResults coarse = SimulateWithStep(in, step, cancel);
+  unsigned steps = coarse.steps;
   for (int halving = 0; halving < kMostHalvings; ++halving) {
-    // A finer step would only run out of steps sooner.
-    if (coarse.cancelled || coarse.out_of_steps) return coarse;
+    // A finer step would take twice the steps: the budget bounds them all.
+    if (coarse.cancelled || coarse.out_of_steps || steps >= kStepBudget) break;
     step *= 0.5;
     SimResults fine = SimulateWithStep(in, step, cancel);
+    steps += fine.steps;
     if (fine.cancelled) return fine;
-    if (Agree(coarse.figures, fine.figures)) return coarse;
+    if (Agree(coarse.figures, fine.figures)) break;
     coarse = std::move(fine);
   }
+  coarse.steps = steps;
   return coarse;
 }
 

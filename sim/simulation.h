@@ -40,6 +40,7 @@ struct SimResults {
   bool out_of_steps = false;  // the run ended on its step budget before the time cap
   SimFigures figures;
   double step = 0;          // the longest integration step, s
+  unsigned steps = 0;       // steps taken by every run that chose it
   double window_begin = 0;  // the steady window, s
   double end_time = 0;      // s
   std::vector<EnvelopePoint> startup;

@@ -147,7 +147,7 @@ Transient RunTransient(const ConverterInputs& in, double step, const std::atomic
   double t = 0.0;
   Mode mode;
   mode.latched = FeedbackVoltage(in, s.vo) < in.vref;
-  unsigned steps = 0;
+  unsigned& steps = out.steps;
 
   while (t < kTimeCap) {
     if (++steps > kStepBudget) {

@@ -40,11 +40,12 @@ struct Transient {
   bool settled = false;
   bool cancelled = false;
   bool out_of_steps = false;  // ended by the step budget, not the time cap
+  unsigned steps = 0;
 };
 
 // A run ends after this many steps even short of the time cap, so that a
-// design with a nanosecond oscillator still ends in about a second.
-inline constexpr unsigned kStepBudget = 1u << 23;
+// design with a nanosecond oscillator still ends within a second.
+inline constexpr unsigned kStepBudget = 1u << 22;
 
 // Periods whose every step is kept for a close look.
 inline constexpr std::size_t kTracedPeriods = 6;

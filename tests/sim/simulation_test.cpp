@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "design/unit_text.h"
 #include "harness/sim_examples.h"
 
 namespace sim {
@@ -123,6 +124,21 @@ TEST(Simulation, GivesTheWorkedExamplesFiguresAndHalvingItsStepChangesThemLittle
   EXPECT_NEAR(half.figures.ripple, r.figures.ripple, 0.02 * r.figures.ripple);
 }
 
+TEST(Simulation, CountsTheLimitAsActingFromWithinFivePercentOfItsThreshold) {
+  // In the step-up, Rsc carries the inductor's current: the sense peaks at Rsc times il_peak.
+  const struct {
+    double rsc;
+    bool acting;
+  } cases[] = {{0.33, false}, {0.36, false}, {0.40, true}, {0.47, true}};
+  for (const auto& c : cases) {
+    ConverterInputs in = worked::SimulatedExample();
+    in.rsc = c.rsc;
+    const SimResults r = Simulate(in);
+    EXPECT_EQ(r.figures.limit, c.acting) << c.rsc;
+    EXPECT_EQ(r.figures.limit, c.rsc * r.figures.il_peak >= 0.95 * 0.3) << c.rsc;
+  }
+}
+
 TEST(Simulation, StopsWhenCancelledAndRefusesPartsItCannotRun) {
   std::atomic<bool> cancel{true};
   EXPECT_TRUE(Simulate(worked::SimulatedExample(), &cancel).cancelled);
@@ -132,6 +148,20 @@ TEST(Simulation, StopsWhenCancelledAndRefusesPartsItCannotRun) {
   ConverterInputs nan_co = worked::SimulatedExample();
   nan_co.co = std::nan("");
   EXPECT_FALSE(Simulate(nan_co).ran);
+}
+
+TEST(Simulation, EndsOnItsStepBudgetAndSaysWhenItHadNotSettled) {
+  // Slow to settle (3 ms periods), at a step that would need 2e8 steps for 200 ms.
+  ConverterInputs in = worked::SimulatedExample();
+  in.ct = 100e-9, in.rsc = 0;
+  const SimResults r = SimulateWithStep(in, 1e-9);
+  ASSERT_TRUE(r.ran);
+  EXPECT_TRUE(r.out_of_steps);
+  EXPECT_FALSE(r.settled);
+  EXPECT_EQ(r.steps, kStepBudget + 1);
+  EXPECT_NEAR(r.end_time, kStepBudget * 1e-9, 3e-3);  // the last whole period's end
+  EXPECT_EQ(r.warnings.back(),
+            "The design has not settled after " + design::Engineering(r.end_time, "s") + ".");
 }
 
 struct WarningCase {
