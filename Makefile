@@ -1,8 +1,9 @@
 # The two commands of the README: `make run` and `make test`. The others:
 # `make fuzz` (FUZZ_SECONDS per target), `make bench`, `make coverage`,
-# `make bench-startup`, `make bench-sheet`, `make screenshot`, `make install`,
+# `make bench-startup`, `make bench-sheet`, `make bench-cli`, `make screenshot`, `make install`,
 # `make uninstall`, `make package`.
 .PHONY: run test test-asan deps build clean fuzz fuzz-build fuzz-ci bench bench-startup bench-sheet \
+        bench-cli \
         coverage screenshot install uninstall package
 
 JOBS ?= $(shell nproc)
@@ -76,6 +77,12 @@ bench-sheet: deps
 	cmake --build --preset startup -j $(JOBS)
 	./build/startup/bench/sheet_bench --benchmark_repetitions=10 \
 	  --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
+
+# `ra34063 design ... --json` on the worked example against `true`.
+bench-cli: deps
+	cmake --preset startup
+	cmake --build --preset startup -j $(JOBS)
+	./build/startup/bench/command_line_bench ./build/startup/app/ra34063
 
 coverage:
 	@tools/install-deps.sh gcovr

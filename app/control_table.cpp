@@ -3,6 +3,7 @@
 #include "app/ui_timer.h"
 #include "design/chip_limits.h"
 #include "design/field_names.h"
+#include "design/spoken_chip_row.h"
 #include "design/tolerance_classes.h"
 #include "framework/line.h"
 #include "framework/popup_menu.h"
@@ -40,6 +41,7 @@ std::string JoinRows(const auto& rows, auto text_of) {
 fw::PropertyList ChipRows() {
   return {{"InitialValue",
            JoinRows(design::ChipPopupRows(), [](std::string_view r) { return std::string(r); })},
+          {"AccessibleRows", JoinRows(design::ChipPopupRows(), design::SpokenChipRow)},
           {"ListIndex", 1}};
 }
 
@@ -163,7 +165,9 @@ std::vector<ControlRow> BuildTable() {
                     "update R2 and R1 || R2 for your design requirements."));
   t.push_back(Rule(field::kVerticalRule, {282, 34, 0, 466}));
   t.push_back(Label(field::kErrors, {1, 460, 274, 66}, 46, "", kLeft,
-                    {kRed, kMultiline, {"LockLeft", true}, {"LockTop", true}}, 10.0f));
+                    {kRed, kMultiline, {"LockLeft", true}, {"LockTop", true}, {"Announce", true}},
+                    10.0f));
+  t.back().spoken = "Messages";
   t.push_back(Label(field::kVsatUnit, {242, 276, 34, 20}, 47, "Volts", kLeft));
   t.push_back(Field(field::kVsat, {150, 275, 80, 22}, 48, "1.3", "Vsat, volts",
                     "The voltage drop of the switch when ON. Using a external transistor will "
@@ -180,8 +184,10 @@ std::vector<ControlRow> BuildTable() {
                     ToleranceRows()));
   // Wide enough for the lowest limit a chip row writes, "-1e+30"; its label
   // makes room on the left.
-  t.push_back(Field(field::kTempMin, {114, 41, 52, 22}, 57, "-40", "Temperature, lowest", ""));
-  t.push_back(Field(field::kTempMax, {190, 41, 40, 22}, 58, "85", "Temperature, highest", ""));
+  t.push_back(Field(field::kTempMin, {114, 41, 52, 22}, 57, "-40",
+                    "Temperature, lowest, degrees Celsius", ""));
+  t.push_back(Field(field::kTempMax, {190, 41, 40, 22}, 58, "85",
+                    "Temperature, highest, degrees Celsius", ""));
   t.push_back(Label(field::kTempLabel, {23, 42, 87, 20}, 59, "Temperature", kRight));
   t.push_back(Label(field::kTempToLabel, {166, 42, 19, 20}, 60, "to", kRight));
   t.push_back(Label(field::kDutyMaxLine, {306, 42, 247, 10}, 61, "", kLeft, {}, 9.0f));

@@ -31,8 +31,10 @@ void MC34063::ChooseConverter(design::Topology topology) {
   const DividerLabels labels = LabelsFor(topology);
   Label(design::field::kR1Label).SetText(std::string(labels.r1));
   Label(design::field::kR2Label).SetText(std::string(labels.r2));
-  Field(design::field::kR1).SetProperties({{"AccessibleName", std::string(labels.r1) + ", kilohms"}});
-  Label(design::field::kR2).SetProperties({{"AccessibleName", std::string(labels.r2) + ", kilohms"}});
+  Field(design::field::kR1)
+      .SetProperties({{"AccessibleName", std::string(labels.r1) + ", kilohms"}});
+  Label(design::field::kR2)
+      .SetProperties({{"AccessibleName", std::string(labels.r2) + ", kilohms"}});
   calculator_.ChooseConverter(topology);
   AfterHandler();
 }

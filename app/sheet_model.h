@@ -1,13 +1,12 @@
 // What the design sheet shows, in words, worked out from the calculator
-// window: the values drawn on the schematic, the parts table, the output
-// voltage, the operating point, the losses and the warnings. No Qt: the
-// sheet's window only lays these out.
+// window: the values drawn on the schematic and the sheet's sections. No Qt:
+// the sheet's window only lays these out.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "design/sheet_text.h"
+#include "design/sheet_sections.h"
 
 namespace app {
 
@@ -24,12 +23,8 @@ struct SheetModel {
   // The schematic's placeholders by name ("Vin", "Rsc", ..., "Vout") with
   // their texts.
   std::vector<SheetLine> schematic;
-  std::vector<design::SheetPart> parts;
-  std::vector<SheetLine> output;
-  std::vector<SheetLine> operating;
-  std::vector<SheetLine> losses;
-  std::vector<std::string> warnings;
-  std::string plain_text;  // the whole sheet, for the clipboard
+  std::vector<design::SheetSection> sections;
+  std::string plain_text;  // the sections, for the clipboard
 };
 
 SheetModel SheetModelOf(const MC34063& window);

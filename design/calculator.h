@@ -3,6 +3,8 @@
 // the chip and tolerance popups. It reaches every field by name.
 #pragma once
 
+#include <string>
+
 #include "design/design_state.h"
 #include "framework/control_set.h"
 
@@ -43,6 +45,11 @@ class Calculator {
   fw::ControlSet& controls_;
   // Set while the R1 timer writes the impedance it rescaled.
   bool rescaling_divider_ = false;
+  // While a design stands, why L or Co is not shown: the Ct the user typed,
+  // or a part no catalogue sells; each sentence with its carriage return.
+  std::string ct_sentences_;
+  // Why the last accuracy worked out is not shown, when it is not.
+  std::string accuracy_sentence_;
 };
 
 }  // namespace design

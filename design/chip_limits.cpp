@@ -64,4 +64,11 @@ const ChipLimits* ChipLimitsForRow(std::int32_t row) {
   return &kLimits[static_cast<std::size_t>(row - 1)];
 }
 
+std::string_view ChipName(std::int32_t row) {
+  // "No error checking" is the last row and names no chip.
+  if (row < 1 || row >= kChipRowCount - 1) return {};
+  const std::string_view text = kRows[static_cast<std::size_t>(row)];
+  return text.substr(0, text.find("  "));  // the limits follow after two blanks or more
+}
+
 }  // namespace design

@@ -31,4 +31,8 @@ const std::array<std::string_view, kChipRowCount>& ChipPopupRows();
 // The limits of a popup row; nullptr for row 0 and for any row outside 1..22.
 const ChipLimits* ChipLimitsForRow(std::int32_t row);
 
+// The maker and chip a popup row names, as the row begins: "ON Semi
+// MC34063A"; empty for the rows that name no chip.
+std::string_view ChipName(std::int32_t row);
+
 }  // namespace design

@@ -1,18 +1,30 @@
-// Components from the Ct shown: Rsc, L, Co and the feedback divider, for the
-// topology chosen.
-#include <cmath>
+// Components from the Ct shown: Rsc, L, Co and the feedback divider.
 #include <string>
 
 #include "design/calculator.h"
-#include "design/converter_equations.h"
 #include "design/evalue.h"
 #include "design/field_names.h"
+#include "design/number_reading.h"
 #include "design/part_text.h"
+#include "design/shown_parts.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
 
 namespace design {
+namespace {
+
+const std::string kCR = fw::ChrB(13);
+
+// What is wrong with a Ct the user typed; empty for a Ct that sizes L and Co.
+std::string TypedCtSentence(std::string_view text, const std::optional<double>& ct_pf) {
+  if (!ct_pf) return UnreadableSentence(kCtRange.name, text);
+  if (!(*ct_pf > 0.0)) return "Ct must be greater than 0" + kCR;
+  if (!Within(kCtRange, *ct_pf * 1e-12)) return "Ct must be between 10 pF and 100 nF" + kCR;
+  return {};
+}
+
+}  // namespace
 
 void Calculator::CtST_TextChange() {
   fw::ControlSet& c = controls_;
@@ -22,47 +34,41 @@ void Calculator::CtST_TextChange() {
   if (!s.DesignStands) return;
   fw::TextField& ct_field = c.Field(field::kCt);
 
-  const double ct_pf = TypedPart(ct_field.Text());
+  const std::optional<double> typed = StrictNumber(ct_field.Text());
+  const double ct_pf = typed.value_or(0.0);
   s.Ct = ct_pf / 1e12;
   // A typed Ct re-derives the on-time, so L and Co follow it.
-  if (ct_pf != 0.0) s.Ton = s.Ct / 4e-05;
+  if (ct_pf != 0.0) s.Ton = OnTimeOf(ct_pf);
   s.R1R2Imp = fw::Val(c.Field(field::kR1R2Imp).Text());
 
-  const double rsc = 0.3 / s.Ipk;
-  const PartRequirements parts{.vin = s.Vin,
-                               .vout = s.Vout,
-                               .vsat = s.Vsat,
-                               .iout = s.Iout,
-                               .vrip = s.Vrip,
-                               .ipk = s.Ipk,
-                               .ton = s.Ton,
-                               .on_off_ratio = s.OnOffRatio};
-  const double inductance = Inductance(s.Converter, parts);
-  const double co = OutputCapacitance(s.Converter, parts);
+  const Components parts = ComponentsOf(s, s.Ton, s.R1R2Imp);
+  s.LastR1 = parts.r1 / 1000.0;
 
-  // R1 for which R1 || R2 is the wanted impedance; the inverting divider
-  // sets |Vout| above the chip's ground at -Vout.
-  const double vout = std::fabs(s.Vout);
-  const double q = s.Vref / (vout - s.Vref);
-  const double k = q / (q + 1.0);
-  const double r1_unrounded = (s.R1R2Imp / k) * q;
-  const double r1 = Evalue(r1_unrounded, s.ESeriesForR, kNearestSqrt);  // ohm
-  s.LastR1 = r1 / 1000.0;
-  const double r2_unrounded = (r1 * (vout - s.Vref)) / s.Vref;  // ohm
-
-  c.Label(field::kRsc).SetText(PartText(rsc));
-  // L and Co need a Ct; the other parts do not.
+  c.Label(field::kRsc).SetText(PartText(parts.rsc));
+  // L and Co need a Ct that can be bought; the other parts do not. A blank
+  // the program writes itself is no one's mistake and gets no sentence.
+  const bool blanked_by_program =
+      ct_field.CurrentChangeOrigin() == fw::ChangeOrigin::Code && ct_field.Text().empty();
+  ct_sentences_ = blanked_by_program ? std::string() : TypedCtSentence(ct_field.Text(), typed);
   std::string inductor;
   std::string capacitor;
-  if (ct_pf > 0.0) {
-    if (s.Ipk > 0.0 && IsPart(inductance * 1e6)) inductor = fw::Format(inductance * 1e6, "####.0");
-    capacitor = PartText(Evalue(co * 1e6, s.ESeriesForC, kNearestSqrt));
+  if (ct_sentences_.empty() && !blanked_by_program) {
+    if (Within(kLRange, parts.l_uh * 1e-6)) {
+      inductor = fw::Format(parts.l_uh, "####.0");
+    } else {
+      ct_sentences_ += WouldBeSentence(kLRange, parts.l_uh * 1e-6);
+    }
+    if (Within(kCoRange, parts.co_uf * 1e-6)) {
+      capacitor = PartText(parts.co_uf);
+    } else {
+      ct_sentences_ += WouldBeSentence(kCoRange, parts.co_uf * 1e-6);
+    }
   }
   c.Label(field::kL).SetText(inductor);
   c.Label(field::kCo).SetText(capacitor);
   fw::TextField& r1_field = c.Field(field::kR1);
-  if (fw::Val(r1_field.Text()) != r1 / 1000.0) r1_field.SetText(PartText(r1 / 1000.0));
-  c.Label(field::kR2).SetText(PartText(Evalue(r2_unrounded / 1000.0, s.ESeriesForR, kNearestSqrt)));
+  if (fw::Val(r1_field.Text()) != parts.r1 / 1000.0) r1_field.SetText(PartText(parts.r1 / 1000.0));
+  c.Label(field::kR2).SetText(PartText(parts.r2_k));
 
   ReEvaluate();
 }

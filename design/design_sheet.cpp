@@ -45,6 +45,10 @@ void AddWarnings(const SheetInputs& in, SheetFigures& f) {
   if (std::abs(f.vout_nom - in.vout) > kOutputSlack * in.vout) {
     f.warnings.push_back(SheetWarning::kOutputOffTarget);
   }
+  // The design stands all the same: the user may know their part.
+  if (!in.chip.empty() && (in.temp_min < in.chip_temp_min || in.temp_max > in.chip_temp_max)) {
+    f.warnings.push_back(SheetWarning::kTemperatureBeyondChip);
+  }
 }
 
 }  // namespace

@@ -3,19 +3,16 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "design/design_state.h"
-#include "framework/control_set.h"
-
 namespace design {
 
-// What the sheet reads: the design state and the window's fields, SI units.
-// A field that shows no number reads NaN.
+// What the sheet reads, SI units: the requirements, the design's on-time and
+// peak current, the chip's limits, the classes and the parts as shown. A part
+// or requirement that shows no number is NaN.
 struct SheetInputs {
   double vin, vout, iout, vrip, vf, vsat;  // requirements as typed: V, V, A, V, V, V
   double vref, vref_acc;                   // V, fraction
@@ -33,12 +30,17 @@ struct SheetInputs {
   double co;   // F
   double r1;   // ohm
   double r2;   // ohm
+  // The chosen chip, empty for none, and its temperature range, degrees
+  // Celsius.
+  std::string_view chip = {};
+  double chip_temp_min = 0.0, chip_temp_max = 0.0;
 };
 
 enum class SheetWarning {
-  kFrequencyAboveChip,    // fsw above the chip's limit
-  kInductorBelowMinimum,  // the L shown below l_min
-  kOutputOffTarget,       // vout_nom more than 1% from the Vout asked
+  kFrequencyAboveChip,     // fsw above the chip's limit
+  kInductorBelowMinimum,   // the L shown below l_min
+  kOutputOffTarget,        // vout_nom more than 1% from the Vout asked
+  kTemperatureBeyondChip,  // the temperatures typed outside the chip's range
 };
 
 // Every figure; one that cannot be worked out (a part not shown) is NaN.
@@ -57,9 +59,6 @@ struct SheetFigures {
 
 // The figures of a design; one pure function of its inputs.
 SheetFigures ComputeSheet(const SheetInputs& in);
-
-// The inputs as the window shows them; nullopt while no design stands.
-std::optional<SheetInputs> SheetInputsOf(const DesignState& state, const fw::ControlSet& controls);
 
 // The replay keys in order, each with its figure: "ton", "toff", "fsw", ...
 std::vector<std::pair<std::string_view, double>> SheetKeyValues(const SheetFigures& figures);

@@ -6,10 +6,9 @@
 
 #include "design/calculator.h"
 #include "design/converter_equations.h"
-#include "design/evalue.h"
 #include "design/field_names.h"
-#include "design/part_text.h"
 #include "design/requirement_check.h"
+#include "design/shown_parts.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -52,16 +51,18 @@ void Calculator::PushButton1_Action() {
   fw::StaticText& errors = c.Label(field::kErrors);
   // Fields that are no usable numbers, or no converter of the topology
   // chosen, give no limit sentence and no design.
-  errors.SetText(RequirementSentences(c, s.Converter));
+  RequirementCheck check = CheckRequirements(c, s.Converter);
+  errors.SetText(std::move(check.sentences));
   if (!errors.Text().empty()) return;
 
-  s.Vin = fw::Val(c.Field(field::kVin).Text());
+  // Each field holds one number now: the check's reading is Val's.
+  s.Vin = *check.vin;
   if (s.Vin < s.VinMin) {
     Append(errors, "Vin lower than Device Minimum" + kCR);
   } else if (s.Vin > s.VinMAX) {
     Append(errors, "Vin higher than Device Maximum" + kCR);
   }
-  s.Vout = fw::Val(c.Field(field::kVout).Text());
+  s.Vout = *check.vout;
   if (s.Converter == Topology::kInverting) {
     // The chip's ground pin sits at -Vout: its supply is Vin + |Vout|.
     if (s.Vin + std::fabs(s.Vout) > s.VinMAX) {
@@ -70,14 +71,14 @@ void Calculator::PushButton1_Action() {
   } else if (s.Vout > s.VoutMax) {
     Append(errors, "Vout greater than Device Maximum" + kCR);
   }
-  const double f = fw::Val(c.Field(field::kFreq).Text());
+  const double f = *check.freq;
   if (f > s.SwFreqMax) Append(errors, "Frequency is greater than the maximum" + kCR);
 
-  s.Iout = fw::Val(c.Field(field::kIout).Text());
-  s.Vrip = fw::Val(c.Field(field::kVrip).Text());
-  const double vf = fw::Val(c.Field(field::kVf).Text());
-  s.Vsat = fw::Val(c.Field(field::kVsat).Text());
-  s.Vref = fw::Val(c.Field(field::kVref).Text());
+  s.Iout = *check.iout;
+  s.Vrip = *check.vrip;
+  const double vf = *check.vf;
+  s.Vsat = *check.vsat;
+  s.Vref = *check.vref;
 
   s.OnOffRatio = OnOffRatio(s.Converter, {.vin = s.Vin, .vout = s.Vout, .vsat = s.Vsat, .vf = vf});
   const double period = 1.0 / f;
@@ -97,11 +98,16 @@ void Calculator::PushButton1_Action() {
   }
 
   if (errors.Text().empty() && s.Ton > 0.0) {
-    s.Ct = 4.0e-5 * s.Ton;
-    const double rounded_pf = Evalue(s.Ct * 1.0e12, s.ESeriesForC, kRoundUp);
-    if (IsPart(rounded_pf)) {
+    s.Ct = kCtPerOnTime * s.Ton;
+    const double rounded_pf = CtFor(s.Ton, s.ESeriesForC);
+    // A design made of parts that nobody sells is refused, each part named.
+    const std::string unbuildable =
+        UnbuildableSentences(s, rounded_pf, fw::Val(c.Field(field::kR1R2Imp).Text()));
+    if (unbuildable.empty()) {
       s.DesignStands = true;
       c.Field(field::kCt).SetText(fw::Str(rounded_pf));
+    } else {
+      errors.SetText(unbuildable);
     }
   }
 }

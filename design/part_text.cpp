@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/number_reading.h"
 #include "framework/text.h"
 
 namespace design {
@@ -10,6 +11,6 @@ bool IsPart(double value) { return std::isfinite(value) && value > 0.0; }
 
 std::string PartText(double value) { return IsPart(value) ? fw::Str(value) : std::string(); }
 
-double TypedPart(std::string_view text) { return fw::NumberIn(text).value_or(0.0); }
+double TypedPart(std::string_view text) { return StrictNumber(text).value_or(0.0); }
 
 }  // namespace design

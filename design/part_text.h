@@ -14,7 +14,7 @@ bool IsPart(double value);
 std::string PartText(double value);
 
 // The value of a part typed by hand; 0, which is no part, for a text that is
-// no number.
+// no number or whose comma is ambiguous.
 double TypedPart(std::string_view text);
 
 }  // namespace design

@@ -9,6 +9,7 @@
 #include "design/output_accuracy.h"
 #include "design/part_text.h"
 #include "design/requirement_check.h"
+#include "design/shown_parts.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -18,6 +19,13 @@ namespace {
 
 // Past the end of any R1 text: puts the caret after the last character.
 constexpr std::int32_t kCaretAtEnd = 111;
+
+const std::string kErrorReaches100 =
+    "Resistor tolerance plus tempco drift over the temperature range reaches 100%" + fw::ChrB(13);
+
+// "9.9999 volts": the widest accuracy its display shows in full.
+constexpr std::int32_t kWidestResult = 12;
+constexpr PartRange kAccuracyRange{"Output Accuracy", "V", 0.0, 10.0, "0 V", "10 V"};
 
 }  // namespace
 
@@ -33,11 +41,10 @@ void Calculator::ReEvaluate() {
   // Never replace a Ct the user is typing; and only a real capacitor value
   // is shown (NaN, infinity and Evalue's error codes are not).
   if (ct_field.CurrentChangeOrigin() != fw::ChangeOrigin::User) {
-    const double ct = 4e-05 * s.Ton;
-    const double ct_pf = ct * 1e12;
-    const double ct_new = Evalue(ct_pf, s.ESeriesForC, kRoundUp);
-    if (IsPart(ct_new)) {
-      s.Ct = ct;
+    const double ct_new = CtFor(s.Ton, s.ESeriesForC);
+    // Nor a Ct that no catalogue sells: one typed so stays as typed.
+    if (Within(kCtRange, ct_new * 1e-12)) {
+      s.Ct = kCtPerOnTime * s.Ton;
       ct_field.SetText(fw::Str(ct_new));  // may run the components again, nested
     }
   }
@@ -61,14 +68,25 @@ void Calculator::ReEvaluate() {
     // A divider without two real resistors has no accuracy, nor has a
     // tolerance plus drift of 100% or more, where the sum turns negative.
     std::string accuracy;
-    if (tempco_sentence.empty() && IsPart(d.r1) && IsPart(d.r2) && IsPart(d.accuracy)) {
-      accuracy = fw::Format(d.accuracy, "##.0000") + " volts";
+    accuracy_sentence_.clear();
+    if (tempco_sentence.empty() && IsPart(d.r1) && IsPart(d.r2)) {
+      if (IsPart(d.accuracy)) accuracy = fw::Format(d.accuracy, "##.0000") + " volts";
+      if (!IsPart(d.accuracy)) {
+        accuracy_sentence_ = kErrorReaches100;
+      } else if (fw::Len(accuracy) > kWidestResult) {
+        accuracy_sentence_ = WouldBeSentence(kAccuracyRange, d.accuracy);
+        accuracy.clear();
+      }
     }
     c.Label(field::kAccuracy).SetText(accuracy);
     if (fw::Val(r1_field.Text()) != d.r1) r1_field.SetText(PartText(d.r1));
+  } else if (!tempco_sentence.empty()) {
+    c.Label(field::kAccuracy).SetText("");
   }
 
-  c.Label(field::kErrors).SetText(tempco_sentence);
+  // The Ct's sentences first, then the accuracy's.
+  c.Label(field::kErrors)
+      .SetText(ct_sentences_ + (tempco_sentence.empty() ? accuracy_sentence_ : tempco_sentence));
   r1_field.SetSelStart(kCaretAtEnd);
 }
 

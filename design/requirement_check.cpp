@@ -4,6 +4,7 @@
 
 #include "design/chip_limits.h"
 #include "design/field_names.h"
+#include "design/number_reading.h"
 #include "framework/popup_menu.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -35,35 +36,46 @@ constexpr Requirement kTempMin{field::kTempMin, "Temperature (lowest)", Range::k
 constexpr Requirement kTempMax{field::kTempMax, "Temperature (highest)", Range::kAny};
 constexpr Requirement kTempco{field::kTempco, "Resistor Tempco.", Range::kNotNegative};
 
-std::string FieldSentence(const Requirement& r, const std::optional<double>& value) {
-  const std::string name(r.name);
-  if (!value) return name + " is not a number" + kCR;
-  if (r.range == Range::kPositive && !(*value > 0.0)) return name + " must be greater than 0" + kCR;
-  if (r.range == Range::kNegative && !(*value < 0.0)) {
-    return name + " must be below 0 for an inverting converter" + kCR;
+// Nothing is allocated for a usable value: a passing Go reads a dozen.
+std::string FieldSentence(const Requirement& r, std::string_view text,
+                          const std::optional<double>& value) {
+  if (!value) return UnreadableSentence(r.name, text);
+  std::string_view fault;
+  if (r.range == Range::kPositive && !(*value > 0.0)) {
+    fault = " must be greater than 0";
+  } else if (r.range == Range::kNegative && !(*value < 0.0)) {
+    fault = " must be below 0 for an inverting converter";
+  } else if (r.range == Range::kNotNegative && *value < 0.0) {
+    fault = " must not be negative";
+  } else {
+    return {};
   }
-  if (r.range == Range::kNotNegative && *value < 0.0) return name + " must not be negative" + kCR;
-  return {};
+  std::string sentence(r.name);
+  sentence += fault;
+  sentence += kCR;
+  return sentence;
 }
 
 }  // namespace
 
-std::string RequirementSentences(const fw::ControlSet& controls, Topology topology) {
-  std::string sentences;
+RequirementCheck CheckRequirements(const fw::ControlSet& controls, Topology topology) {
+  RequirementCheck check;
+  std::string& sentences = check.sentences;
   const auto read = [&](const Requirement& r) {
-    const std::optional<double> value = fw::NumberIn(controls.Field(r.field).Text());
-    sentences += FieldSentence(r, value);
+    const std::string& text = controls.Field(r.field).Text();
+    const std::optional<double> value = StrictNumber(text);
+    sentences += FieldSentence(r, text, value);
     return value;
   };
-  const auto vin = read(kVin);
+  const auto& vin = check.vin = read(kVin);
   const bool inverting = topology == Topology::kInverting;
-  const auto vout = read(inverting ? kNegativeVout : kVout);
-  read(kFreq);
-  read(kIout);
-  read(kVrip);
-  const auto vsat = read(kVsat);
-  const auto vf = read(kVf);
-  const auto vref = read(kVref);
+  const auto& vout = check.vout = read(inverting ? kNegativeVout : kVout);
+  check.freq = read(kFreq);
+  check.iout = read(kIout);
+  check.vrip = read(kVrip);
+  const auto& vsat = check.vsat = read(kVsat);
+  const auto& vf = check.vf = read(kVf);
+  const auto& vref = check.vref = read(kVref);
   read(kR1R2Imp);
   const auto temp_min = read(kTempMin);
   const auto temp_max = read(kTempMax);
@@ -87,11 +99,11 @@ std::string RequirementSentences(const fw::ControlSet& controls, Topology topolo
   if (ChipLimitsForRow(controls.Popup(field::kChipPopup).ListIndex()) == nullptr) {
     sentences += "Choose a device, or No error checking" + kCR;
   }
-  return sentences;
+  return check;
 }
 
 std::string TempcoSentence(std::string_view text) {
-  return FieldSentence(kTempco, fw::NumberIn(text));
+  return FieldSentence(kTempco, text, StrictNumber(text));
 }
 
 }  // namespace design

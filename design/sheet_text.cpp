@@ -38,6 +38,16 @@ std::string TempcoRating(const SheetInputs& in) {
   return "≤ " + fw::Str(in.tempco_ppm) + " ppm/°C";
 }
 
+// A temperature as typed, with a true minus sign: "−40".
+std::string TemperatureText(double celsius) {
+  const std::string text = fw::Str(celsius);
+  return text.starts_with('-') ? "−" + text.substr(1) : text;
+}
+
+std::string TemperatureRange(double low, double high) {
+  return TemperatureText(low) + "…" + TemperatureText(high) + " °C";
+}
+
 std::string PairText(double r1, double r2) {
   return "R1 " + PartValueText(r1, "Ω") + " and R2 " + PartValueText(r2, "Ω");
 }
@@ -80,6 +90,10 @@ std::string WarningSentence(SheetWarning warning, const SheetInputs& in, const S
       return sentence + "the closest standard pair is " + PairText(f.pair_r1, f.pair_r2) +
              ", giving " + Engineering(f.pair_vout, "V") + ".";
     }
+    case SheetWarning::kTemperatureBeyondChip:
+      return "The temperature range " + TemperatureRange(in.temp_min, in.temp_max) +
+             " goes beyond the " + std::string(in.chip) + "'s " +
+             TemperatureRange(in.chip_temp_min, in.chip_temp_max) + ".";
   }
   return "";
 }

@@ -1,5 +1,4 @@
-// The design sheet in words: figures in engineering units, the parts table,
-// the warnings and the whole sheet as plain text.
+// The design sheet's words for the parts table and the warnings.
 #pragma once
 
 #include <string>
@@ -24,9 +23,5 @@ std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& fig
 // One sentence for a warning that holds.
 std::string WarningSentence(SheetWarning warning, const SheetInputs& in,
                             const SheetFigures& figures);
-
-// The whole sheet as plain text, for the clipboard: the parts table, the
-// output voltage, the losses and the warnings.
-std::string SheetPlainText(const SheetInputs& in, const SheetFigures& figures);
 
 }  // namespace design

@@ -1,6 +1,6 @@
 # Checks an installed tree: ROOT/PREFIX holds the program, a desktop entry
 # whose Exec is that program, the icon at every size, the metainfo of this
-# version and the licence.
+# version, the licence, the manual page and the bash completion.
 function(require_line path regex what)
   file(STRINGS "${path}" found REGEX "${regex}")
   if(NOT found)
@@ -43,4 +43,9 @@ function(check_installed_tree root prefix)
   require_line("${base}/share/metainfo/${APP_ID}.metainfo.xml"
                "<release version=\"${VERSION}\"" "no release ${VERSION}")
   require_line("${base}/share/doc/ra34063/LICENSE" "^MIT License" "not the MIT licence")
+  if(NOT EXISTS "${base}/share/man/man1/ra34063.1.gz")
+    message(FATAL_ERROR "no manual page at ${base}/share/man/man1/ra34063.1.gz")
+  endif()
+  require_line("${base}/share/bash-completion/completions/ra34063" "^complete -F _ra34063 ra34063$"
+               "not the bash completion of ra34063")
 endfunction()

@@ -1,6 +1,7 @@
 #include "framework/control_set.h"
 
 #include <stdexcept>
+#include <typeinfo>
 
 #include "framework/nil_object_exception.h"
 #include "framework/popup_menu.h"
@@ -32,7 +33,8 @@ template <typename T>
 T& ControlSet::Get(std::string_view name) const {
   Control* control = Lookup(name);
   if (control == nullptr) throw NilObjectException("no control named " + std::string(name));
-  T* typed = dynamic_cast<T*>(control);
+  // The exact class first: it spares most lookups the cast's walk.
+  T* typed = typeid(*control) == typeid(T) ? static_cast<T*>(control) : dynamic_cast<T*>(control);
   if (typed == nullptr) {
     throw std::logic_error("control " + std::string(name) + " is a " +
                            std::string(control->ClassName()));

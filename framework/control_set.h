@@ -1,10 +1,10 @@
 // The controls of a window by name: how every handler reaches a field.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/control.h"
@@ -55,7 +55,17 @@ class ControlSet {
 
   std::vector<std::unique_ptr<Control>> owned_;
   std::vector<Control*> order_;
-  std::map<std::string, Control*, std::less<>> by_name_;
+  // Hashed: a press of Go looks up some fifty names.
+  struct NameHash {
+    using is_transparent = void;
+    // FNV-1a: the names are a few letters long.
+    std::size_t operator()(std::string_view name) const {
+      std::size_t hash = 14695981039346656037u;
+      for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+      return hash;
+    }
+  };
+  std::unordered_map<std::string, Control*, NameHash, std::equal_to<>> by_name_;
 };
 
 }  // namespace fw

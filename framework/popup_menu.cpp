@@ -37,6 +37,9 @@ bool PopupMenu::ApplyProperty(const Property& p) {
   if (p.name == "InitialValue") {
     rows_ = SplitRows(AsText(p));
     Notify(Aspect::Rows);
+  } else if (p.name == "AccessibleRows") {
+    spoken_rows_ = SplitRows(AsText(p));
+    Notify(Aspect::Rows);
   } else if (p.name == "ListIndex") {
     SetListIndex(AsInt(p));
   } else {

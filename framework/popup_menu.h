@@ -14,6 +14,9 @@ class PopupMenu : public Control {
   PopupMenu();
 
   const std::vector<std::string>& Rows() const { return rows_; }
+  // What a screen reader says for each row, where that differs from the
+  // row's text; empty when no row has its own.
+  const std::vector<std::string>& SpokenRows() const { return spoken_rows_; }
   std::int32_t ListCount() const { return static_cast<std::int32_t>(rows_.size()); }
 
   // The selected row from 0; -1 when none is. A write from code raises no
@@ -31,6 +34,7 @@ class PopupMenu : public Control {
 
  private:
   std::vector<std::string> rows_;
+  std::vector<std::string> spoken_rows_;
   std::int32_t list_index_ = -1;
 };
 

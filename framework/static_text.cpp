@@ -16,6 +16,8 @@ bool StaticText::ApplyProperty(const Property& p) {
     multiline_ = AsBool(p);
   } else if (p.name == "TextAlign") {
     text_align_ = AsInt(p);
+  } else if (p.name == "Announce") {
+    announces_ = AsBool(p);
   } else if (p.name == "TextColor") {
     text_color_ = AsColor(p);
   } else {

@@ -18,6 +18,9 @@ class StaticText : public Control {
   // 0 left, 1 centre, 2 right.
   std::int32_t TextAlign() const { return text_align_; }
   Color TextColor() const { return text_color_; }
+  // Whether a screen reader speaks a new text at once, wherever the focus is,
+  // as it does an alert.
+  bool Announces() const { return announces_; }
 
  protected:
   bool ApplyProperty(const Property& property) override;
@@ -27,6 +30,7 @@ class StaticText : public Control {
   bool multiline_ = false;
   std::int32_t text_align_ = 0;
   Color text_color_{};
+  bool announces_ = false;
 };
 
 }  // namespace fw

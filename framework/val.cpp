@@ -92,6 +92,28 @@ double OutOfRange(std::string_view text, const Shape& shape) {
   return magnitude + ExponentOf(text, shape) >= 0 ? kInf : 0.0;
 }
 
+// The value of a scanned number with digits; `negative` for a leading '-'.
+double ValueOf(std::string_view text, const Shape& shape, bool negative) {
+  std::string_view number = text.substr(shape.begin, shape.end - shape.begin);
+  // Only a decimal comma needs a copy; a point is read where it stands, with
+  // no allocation.
+  std::string with_point;
+  if (shape.int_end < shape.mantissa_end && text[shape.int_end] == ',') {
+    with_point = number;
+    with_point[shape.int_end - shape.begin] = '.';
+    number = with_point;
+  }
+  double value = 0.0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                      std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    value = OutOfRange(text, shape);
+  } else if (result.ec != std::errc{}) {
+    return 0.0;
+  }
+  return negative ? -value : value;
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -108,30 +130,21 @@ double Val(std::string_view text) {
 
   const Shape shape = ScanShape(text, pos);
   if (!shape.has_digits) return 0.0;
-  std::string number(text.substr(shape.begin, shape.end - shape.begin));
-  if (shape.int_end < shape.mantissa_end) number[shape.int_end - shape.begin] = '.';
-  double value = 0.0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
-                                      std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    value = OutOfRange(text, shape);
-  } else if (result.ec != std::errc{}) {
-    return 0.0;
-  }
-  return negative ? -value : value;
+  return ValueOf(text, shape, negative);
 }
 
-bool IsNumber(std::string_view text) {
+bool IsNumber(std::string_view text) { return NumberIn(text).has_value(); }
+
+// The text is read once: Go's field checks read a dozen numbers per press.
+std::optional<double> NumberIn(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   const std::size_t begin = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
   const Shape shape = ScanShape(text, begin);
-  return shape.has_digits && shape.end == text.size() && std::isfinite(Val(text));
-}
-
-std::optional<double> NumberIn(std::string_view text) {
-  if (!IsNumber(text)) return std::nullopt;
-  return Val(text);
+  if (!shape.has_digits || shape.end != text.size()) return std::nullopt;
+  const double value = ValueOf(text, shape, begin == 1 && text[0] == '-');
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 }  // namespace fw

@@ -20,9 +20,8 @@
 #include <vector>
 
 #include "app/converter_choices.h"
-#include "design/design_sheet.h"
+#include "app/sheet_model.h"
 #include "design/field_names.h"
-#include "design/sheet_text.h"
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
@@ -163,8 +162,8 @@ void Apply(driver::WindowDriver& window, const fuzz::Action& action) {
 // The converter the sheet draws runs to its end (the step budget bounds
 // its time), and gives numbers: the settling time alone may be none, when
 // the design has not settled.
-void CheckSimulation(const design::SheetInputs& sheet, const std::string& scenario) {
-  const sim::SimResults r = sim::Simulate(sim::ConverterOf(sheet, design::ComputeSheet(sheet)));
+void CheckSimulation(const app::HeadlessWindow::StandingSheet& sheet, const std::string& scenario) {
+  const sim::SimResults r = sim::Simulate(sim::ConverterOf(sheet.inputs, sheet.figures));
   if (!r.ran) return;
   for (const auto& [key, value] : sim::SimKeyValues(r.figures)) {
     const bool may_be_none = key == "sim_settle" && !r.settled;
@@ -268,18 +267,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(ShowsAPartOrNothing(name, text), "action %zu shows %s '%s' in:\n%s", k,
                  name.c_str(), text.c_str(), ToScenario(actions).c_str());
     }
-    const auto sheet = design::SheetInputsOf(window.State(), window.Window());
+    const app::SheetModel sheet = app::SheetModelOf(window.Window());
     // The sheet rates the step-up circuit only.
     const bool sheet_stands = design_stands && topology == design::Topology::kStepUp;
-    FUZZ_CHECK(sheet.has_value() == sheet_stands, "action %zu: sheet %d, design %d in:\n%s", k,
-               sheet.has_value(), sheet_stands, ToScenario(actions).c_str());
+    FUZZ_CHECK(sheet.stands == sheet_stands, "action %zu: sheet %d, design %d in:\n%s", k,
+               sheet.stands, sheet_stands, ToScenario(actions).c_str());
     // One Go's design in four: a simulation takes milliseconds, an action microseconds.
     static unsigned designs = 0;
-    if (sheet && action.kind == fuzz::Action::Kind::kGo && ++designs % 4 == 0) {
-      CheckSimulation(*sheet, ToScenario(actions));
+    if (sheet.stands && action.kind == fuzz::Action::Kind::kGo && ++designs % 4 == 0) {
+      if (const auto standing = window.DesignSheet())
+        CheckSimulation(*standing, ToScenario(actions));
     }
-    if (sheet) {
-      const std::string text = design::SheetPlainText(*sheet, design::ComputeSheet(*sheet));
+    if (sheet.stands) {
+      const std::string& text = sheet.plain_text;
       FUZZ_CHECK(text.find("inf") == std::string::npos && text.find("nan") == std::string::npos,
                  "action %zu: the sheet reads\n%s\nin:\n%s", k, text.c_str(),
                  ToScenario(actions).c_str());

@@ -61,6 +61,15 @@ inline constexpr std::string_view kAcrossFields[3][5] = {
      "Choose a device, or No error checking\r", ""},
 };
 
+// Consumes one sentence that starts with `head` and runs to its carriage
+// return.
+inline bool ConsumeSentence(std::string_view& text, std::string_view head) {
+  const auto end = text.find('\r');
+  if (!text.starts_with(head) || end == std::string_view::npos) return false;
+  text.remove_prefix(end + 1);
+  return true;
+}
+
 // True when `messages` holds field-check sentences of `topology` only, at
 // least one, each field named at most once on its own, all in the order of
 // the checks.
@@ -68,6 +77,7 @@ inline bool IsFieldCheck(std::string_view messages, Topology topology = Topology
   std::string_view rest = messages;
   for (const NamedField& f : kNamedFields) {
     if (Consume(rest, std::string(f.name) + " is not a number\r")) continue;
+    if (ConsumeSentence(rest, std::string(f.name) + " is ambiguous: write ")) continue;
     if (topology == Topology::kInverting && f.name == "Vout") {
       Consume(rest, std::string(f.name) + std::string(kInvertingVout));
     } else if (!f.out_of_range.empty()) {
@@ -80,12 +90,45 @@ inline bool IsFieldCheck(std::string_view messages, Topology topology = Topology
   return !messages.empty() && rest.empty();
 }
 
-// True when `messages` is made of the field-check sentences, or of the limit
-// sentences, each at most once and in the order of the checks, the peak
-// current shortened to five characters.
+// The parts Go works out before it shows them, in the window's order.
+inline constexpr std::string_view kParts[] = {"Ct", "Rsc",         "L",
+                                              "Co", "R1 (to GND)", "R2 (to Vout)"};
+
+// True when `messages` holds "NAME would be VALUE, outside LOW to HIGH"
+// sentences only, at least one, each part at most once, in the window's order.
+inline bool IsPartCheck(std::string_view messages) {
+  std::string_view rest = messages;
+  for (std::string_view part : kParts) ConsumeSentence(rest, std::string(part) + " would be ");
+  return !messages.empty() && rest.empty();
+}
+
+inline constexpr std::string_view kErrorReaches100 =
+    "Resistor tolerance plus tempco drift over the temperature range reaches 100%\r";
+
+// True when `messages` holds what a standing design may say of the results
+// it leaves empty, at least one sentence: first the Ct's (the Ct typed, or
+// the L and Co it gives), then the accuracy's.
+inline bool IsDesignNote(std::string_view messages) {
+  std::string_view rest = messages;
+  if (!ConsumeSentence(rest, "Ct ")) {
+    ConsumeSentence(rest, "L would be ");
+    ConsumeSentence(rest, "Co would be ");
+  }
+  if (!ConsumeSentence(rest, "Resistor Tempco. ") && !Consume(rest, kErrorReaches100)) {
+    ConsumeSentence(rest, "Output Accuracy would be ");
+  }
+  return !messages.empty() && rest.empty();
+}
+
+// True when `messages` is made of the field-check sentences, or of the part
+// sentences, or of the limit sentences, each at most once and in the order of
+// the checks, the peak current shortened to five characters, or of what a
+// standing design says of its empty results.
 inline bool OnlyCheckSentences(std::string_view messages, double isw_max,
                                Topology topology = Topology::kStepUp) {
-  if (IsFieldCheck(messages, topology)) return true;
+  if (IsFieldCheck(messages, topology) || IsPartCheck(messages) || IsDesignNote(messages)) {
+    return true;
+  }
   std::string_view rest = messages;
   if (!Consume(rest, "Vin lower than Device Minimum\r")) {
     Consume(rest, "Vin higher than Device Maximum\r");

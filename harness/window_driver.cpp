@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "app/converter_choices.h"
-#include "app/program.h"
 #include "design/design_sheet.h"
 #include "design/field_names.h"
+#include "design/sheet_text.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
-#include "framework/push_button.h"
-#include "framework/runtime.h"
-#include "framework/static_text.h"
 #include "framework/text_field.h"
 #include "harness/look.h"
 #include "sim/sheet_converter.h"
@@ -37,18 +34,8 @@ std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
   return {line.substr(0, blank), line.substr(blank + 1)};
 }
 
-std::optional<std::string> ShownText(const fw::Control* control) {
-  if (const auto* field = dynamic_cast<const fw::TextField*>(control)) return field->Text();
-  if (const auto* label = dynamic_cast<const fw::StaticText*>(control)) return label->Text();
-  if (const auto* popup = dynamic_cast<const fw::PopupMenu*>(control)) {
-    const std::int32_t row = popup->ListIndex();
-    return row < 0 ? std::string() : popup->Rows()[static_cast<std::size_t>(row)];
-  }
-  return std::nullopt;
-}
-
 std::string ShownLine(const fw::Control& control) {
-  return control.Name() + '\t' + Escape(*ShownText(&control)) + '\n';
+  return control.Name() + '\t' + Escape(*app::ShownText(&control)) + '\n';
 }
 
 // As printf's "%.6g" writes it.
@@ -60,65 +47,35 @@ std::string SixDigits(double value) {
 
 }  // namespace
 
-WindowDriver::WindowDriver() {
-  fw::RuntimeInit(loop_);
-  app::Initialize();
-  fw::RunFrameworkInitialization(fw::Delegate(fw::Delegate::Plain([] { app::Startup(); })));
-  window_ =
-      std::dynamic_pointer_cast<app::MC34063>(fw::RuntimeGetImplicitWindow(app::kMC34063ClassName));
-  if (window_ == nullptr) throw std::logic_error("start-up made no calculator window");
-}
-
-WindowDriver::~WindowDriver() {
-  window_.reset();
-  app::Finalize();
-  fw::RuntimeExit();
-}
-
-void WindowDriver::Type(std::string_view field, std::string text) {
-  window_->Field(field).UserEdit(std::move(text));
-}
-
-void WindowDriver::Pick(std::string_view popup, std::int32_t row) {
-  window_->Popup(popup).UserPick(row);
-}
-
-void WindowDriver::Go() { window_->Button(design::field::kGoButton).Push(); }
-
-void WindowDriver::ChooseConverter(design::Topology topology) {
-  const auto item = window_->GetMenuBar()->FindDescendant(app::ChoiceFor(topology).item);
-  if (item == nullptr) throw std::logic_error("the Converter menu has no such item");
-  item->Action();
-}
-
-void WindowDriver::KeyInR1(std::string text) {
-  fw::TextField& r1 = window_->Field(design::field::kR1);
-  // The key itself is never examined; the last character typed stands for it.
-  const std::string key = text.empty() ? std::string("\b") : text.substr(text.size() - 1);
-  if (!r1.UserKeyDown(key)) r1.UserEdit(std::move(text));
-}
-
-void WindowDriver::Advance(std::int64_t milliseconds) { loop_.Advance(milliseconds); }
-
 std::string WindowDriver::Text(std::string_view name) const {
-  if (auto text = ShownText(window_->Find(name))) return *text;
+  if (auto text = ShownText(name)) return *text;
   throw std::invalid_argument("no text control named " + std::string(name));
 }
 
 std::string WindowDriver::Sheet() const {
-  const auto inputs = design::SheetInputsOf(window_->State(), *window_);
-  if (!inputs) return "none\n";
+  const auto sheet = DesignSheet();
+  if (!sheet) return "none\n";
   std::string out;
-  for (const auto& [key, value] : design::SheetKeyValues(design::ComputeSheet(*inputs))) {
+  for (const auto& [key, value] : design::SheetKeyValues(sheet->figures)) {
     out += std::string(key) + '\t' + SixDigits(value) + '\n';
   }
   return out;
 }
 
+std::string WindowDriver::SheetWarnings() const {
+  const auto sheet = DesignSheet();
+  if (!sheet) return "none\n";
+  std::string out;
+  for (design::SheetWarning warning : sheet->figures.warnings) {
+    out += "warning\t" + design::WarningSentence(warning, sheet->inputs, sheet->figures) + '\n';
+  }
+  return out;
+}
+
 std::string WindowDriver::Simulation() const {
-  const auto inputs = design::SheetInputsOf(window_->State(), *window_);
-  if (!inputs) return "none\n";
-  const sim::SimResults r = sim::Simulate(sim::ConverterOf(*inputs, design::ComputeSheet(*inputs)));
+  const auto sheet = DesignSheet();
+  if (!sheet) return "none\n";
+  const sim::SimResults r = sim::Simulate(sim::ConverterOf(sheet->inputs, sheet->figures));
   if (!r.ran) return "none\n";
   std::string out;
   for (const auto& [key, value] : sim::SimKeyValues(r.figures)) {
@@ -130,11 +87,11 @@ std::string WindowDriver::Simulation() const {
 
 std::string WindowDriver::Dump() const {
   std::string out;
-  for (const fw::Control* control : window_->Controls()) {
-    if (ShownText(control)) out += ShownLine(*control);
+  for (const fw::Control* control : Window().Controls()) {
+    if (app::ShownText(control)) out += ShownLine(*control);
   }
   std::vector<const fw::MenuItem*> items;
-  for (const auto& menu : window_->GetMenuBar()->Children()) {
+  for (const auto& menu : Window().GetMenuBar()->Children()) {
     items.push_back(menu.get());
     for (const auto& entry : menu->Children()) items.push_back(entry.get());
   }
@@ -157,15 +114,15 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
     return true;
   }
   if (verb == "look" && rest.empty()) {
-    shown += Look(*window_);
+    shown += Look(Window());
     return true;
   }
   if (verb == "show" && !rest.empty()) {
     std::string lines;
     for (std::string_view names = rest; !names.empty();) {
       const auto [name, more] = SplitWord(names);
-      const fw::Control* control = window_->Find(name);
-      if (!ShownText(control)) return false;
+      const fw::Control* control = Window().Find(name);
+      if (!app::ShownText(control)) return false;
       lines += ShownLine(*control);
       names = more;
     }
@@ -174,6 +131,10 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   }
   if (verb == "sheet" && rest.empty()) {
     shown += Sheet();
+    return true;
+  }
+  if (verb == "warnings" && rest.empty()) {
+    shown += SheetWarnings();
     return true;
   }
   if (verb == "simulate" && rest.empty()) {
@@ -203,13 +164,13 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
     return true;
   }
   const auto [name, argument] = SplitWord(rest);
-  if (verb == "type" && dynamic_cast<fw::TextField*>(window_->Find(name)) != nullptr) {
+  if (verb == "type" && dynamic_cast<fw::TextField*>(Window().Find(name)) != nullptr) {
     Type(name, std::string(argument));
     return true;
   }
-  if (verb == "pick" && dynamic_cast<fw::PopupMenu*>(window_->Find(name)) != nullptr) {
+  if (verb == "pick" && dynamic_cast<fw::PopupMenu*>(Window().Find(name)) != nullptr) {
     std::int32_t row = 0;
-    if (!ParseNumber(argument, row) || row < 0 || row >= window_->Popup(name).ListCount()) {
+    if (!ParseNumber(argument, row) || row < 0 || row >= Window().Popup(name).ListCount()) {
       return false;
     }
     Pick(name, row);

@@ -27,10 +27,8 @@ void Design(QMainWindow* frame, const std::vector<std::pair<const char*, QString
 
 // The design sheet of the design the window shows, opened from the File menu.
 bool SheetShot(QMainWindow* frame, const QString& path) {
-  auto opener = app::sheet::Attach(*app::MC34063::ImplicitInstance(), frame,
-                                   {QStringLiteral(RA_SHEET_MODULE_DIR)});
+  auto opener = app::sheet::Attach(*app::MC34063::ImplicitInstance(), frame);
   qt_driver::Find<QAction>(frame, "FileDesignSheet")->trigger();
-  if (opener->View() == nullptr) return false;
   QWidget* sheet = opener->View()->Window();
   sheet->resize(820, 1090);  // the whole sheet, with no scrolling
   QCoreApplication::sendPostedEvents();

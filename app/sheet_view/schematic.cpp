@@ -5,11 +5,16 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 
+// The resource is in a static library, which no symbol of the program reaches:
+// it is registered by hand.
+static void RegisterSheetResource() { Q_INIT_RESOURCE(sheet); }
+
 namespace app::sheet {
 namespace {
 
 const QByteArray& Template() {
   static const QByteArray text = [] {
+    RegisterSheetResource();
     QFile file(QStringLiteral(":/ra34063/schematic.svg"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }();

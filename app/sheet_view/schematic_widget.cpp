@@ -7,6 +7,7 @@ namespace app::sheet {
 SchematicWidget::SchematicWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Schematic"));
   setAccessibleName(QStringLiteral("Schematic"));
+  setFocusPolicy(Qt::StrongFocus);  // the sheet's first stop, its description read there
   setMinimumSize(320, 162);
 }
 

@@ -3,26 +3,30 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "app/sheet_view/readable_tables.h"
 #include "framework/qt/text_colour.h"
 
 namespace app::sheet {
 namespace {
 
-QList<int> Shape(const std::vector<SheetSection>& sections) {
+QList<int> Shape(const std::vector<design::SheetSection>& sections) {
   QList<int> shape;
-  for (const SheetSection& section : sections) {
-    shape << section.heads.size() << int(section.rows.size()) << int(section.warnings);
-    for (const QStringList& row : section.rows) shape << row.size();
+  for (const design::SheetSection& section : sections) {
+    shape << int(section.heads.size()) << int(section.rows.size()) << int(section.warnings);
+    for (const auto& row : section.rows) shape << int(row.size());
   }
   return shape;
 }
 
 // The texts in the order Rebuild makes the labels.
-QStringList Texts(const std::vector<SheetSection>& sections) {
+QStringList Texts(const std::vector<design::SheetSection>& sections) {
   QStringList texts;
-  for (const SheetSection& section : sections) {
-    texts << section.title << section.heads;
-    for (const QStringList& row : section.rows) texts << row;
+  for (const design::SheetSection& section : sections) {
+    texts << QString::fromStdString(section.title);
+    for (const std::string& head : section.heads) texts << QString::fromStdString(head);
+    for (const auto& row : section.rows) {
+      for (const std::string& cell : row) texts << QString::fromStdString(cell);
+    }
   }
   return texts;
 }
@@ -48,42 +52,61 @@ SectionsView::SectionsView(QWidget* parent) : QWidget(parent) {
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
   new QVBoxLayout(this);
+  ServeReadableTables();
 }
 
-void SectionsView::Show(const std::vector<SheetSection>& sections) {
+void SectionsView::Show(const std::vector<design::SheetSection>& sections) {
   if (Shape(sections) != shape_) Rebuild(sections);
   const QStringList texts = Texts(sections);
   for (int i = 0; i < labels_.size(); ++i) labels_[i]->setText(texts[i]);
 }
 
-void SectionsView::Rebuild(const std::vector<SheetSection>& sections) {
+void SectionsView::Rebuild(const std::vector<design::SheetSection>& sections) {
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
   labels_.clear();
   shape_ = Shape(sections);
   auto* column = static_cast<QVBoxLayout*>(layout());
   while (QLayoutItem* item = column->takeAt(0)) delete item;
-  auto add = [&](QGridLayout* grid, int row, int col, const QFont& font, int span = 1) {
-    auto* label = new QLabel(this);
+  // Each text a stop for Tab, so a reader can go through the sheet.
+  auto add = [&](QWidget* parent, const QFont& font) {
+    auto* label = new QLabel(parent);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
-    grid->addWidget(label, row, col, 1, span);
+    label->setFocusPolicy(Qt::TabFocus);
     labels_ << label;
     return label;
   };
-  for (const SheetSection& section : sections) {
-    auto* grid = new QGridLayout;
+  for (const design::SheetSection& section : sections) {
+    QLabel* title = add(this, Bold(font(), 1.15));
+    MarkHeading(*title);
+    column->addWidget(title);
+    // The section's heads and cells, a table of its own for a reader.
+    int columns = int(section.heads.size());
+    for (const auto& row : section.rows) columns = std::max(columns, int(row.size()));
+    auto* table = new QWidget(this);
+    // Marked before anything asks about it. Rows of one sentence each are
+    // read as text, not as a table.
+    if (columns > 1) MarkTable(*table, int(section.rows.size()), columns);
+    table->setAccessibleName(QString::fromStdString(section.title));
+    auto* grid = new QGridLayout(table);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(16);
-    add(grid, 0, 0, Bold(font(), 1.15), -1);
-    for (int c = 0; c < section.heads.size(); ++c) add(grid, 1, c, Bold(font()));
+    for (int c = 0; c < int(section.heads.size()); ++c) {
+      QLabel* head = add(table, Bold(font()));
+      MarkHead(*head, c);
+      grid->addWidget(head, 0, c);
+    }
     for (std::size_t r = 0; r < section.rows.size(); ++r) {
-      for (int c = 0; c < section.rows[r].size(); ++c) {
-        QLabel* cell = add(grid, int(r) + 2, c, font());
+      for (int c = 0; c < int(section.rows[r].size()); ++c) {
+        QLabel* cell = add(table, font());
+        grid->addWidget(cell, int(r) + 1, c);
         cell->setWordWrap(section.rows[r].size() == 1);
         if (section.warnings) cell->setPalette(WarningPalette(*this));
+        if (columns > 1) MarkCell(*cell, int(r), c);
       }
     }
     grid->setColumnStretch(grid->columnCount() - 1, 1);
-    column->addLayout(grid);
+    column->addWidget(table);
     column->addSpacing(8);
   }
   column->addStretch(1);

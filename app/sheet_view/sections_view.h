@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/sheet_view/sheet_sections.h"
+#include "design/sheet_sections.h"
 
 namespace app::sheet {
 
@@ -15,10 +15,10 @@ class SectionsView : public QWidget {
  public:
   explicit SectionsView(QWidget* parent);
 
-  void Show(const std::vector<SheetSection>& sections);
+  void Show(const std::vector<design::SheetSection>& sections);
 
  private:
-  void Rebuild(const std::vector<SheetSection>& sections);
+  void Rebuild(const std::vector<design::SheetSection>& sections);
 
   QList<int> shape_;       // per section: columns, then rows
   QList<QLabel*> labels_;  // in reading order

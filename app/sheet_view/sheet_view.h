@@ -1,6 +1,6 @@
-// The design sheet's window as its module makes it. The program reaches the
-// sheet through this interface alone, so that the sheet and Qt SVG load only
-// when the sheet is first opened.
+// The design sheet's window as the program reaches it: through this
+// interface alone, so that the window's opener and its tests need nothing of
+// how the sheet is laid out.
 #pragma once
 
 #include <QByteArray>
@@ -21,10 +21,7 @@ class SheetView {
   virtual QByteArray Schematic() const = 0;
 };
 
-using MakeSheetView = SheetView* (*)(QWidget* parent);
-
-// The module's one entry point, an extern "C" function of this name and type.
-inline constexpr char kMakeSheetViewSymbol[] = "ra34063_make_sheet_view";
-inline constexpr char kModuleName[] = "ra34063_sheet";
+// A new sheet window, owned by `parent`.
+SheetView* MakeSheetView(QWidget* parent);
 
 }  // namespace app::sheet

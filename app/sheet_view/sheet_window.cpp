@@ -11,15 +11,20 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/schematic_description.h"
 #include "app/sheet_view/schematic.h"
 #include "app/sheet_view/schematic_widget.h"
 #include "app/sheet_view/sections_view.h"
 #include "app/sheet_view/sheet_file.h"
-#include "app/sheet_view/sheet_sections.h"
+#include "app/sheet_view/sheet_html.h"
 #include "app/sheet_view/sheet_view.h"
 
 namespace app::sheet {
 namespace {
+
+// What the sheet says while no design stands.
+constexpr char kNoDesign[] =
+    "No design stands. Enter the requirements in the calculator window and press Go.";
 
 constexpr std::pair<const char*, const char*> kFormats[] = {
     {"PDF (*.pdf)", "pdf"}, {"SVG (*.svg)", "svg"}, {"PNG image (*.png)", "png"}};
@@ -40,6 +45,11 @@ class SheetWindow final : public QMainWindow, public SheetView {
     none_->setObjectName(QStringLiteral("NoDesign"));
     none_->setWordWrap(true);
     none_->setAlignment(Qt::AlignCenter);
+    // Tab goes from the schematic through the sheet's every text; the
+    // scroll area only carries them.
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setAccessibleName(QStringLiteral("Design sheet"));
+    none_->setFocusPolicy(Qt::TabFocus);
     layout->addWidget(schematic_, 1);
     layout->addWidget(scroll_, 1);
     layout->addWidget(none_, 1);
@@ -61,13 +71,18 @@ class SheetWindow final : public QMainWindow, public SheetView {
     plain_.clear();
     if (model.stands) {
       svg_ = FilledSchematic(model.schematic);
-      sections_ = SheetSections(model);
+      sections_ = model.sections;
       plain_ = QString::fromStdString(model.plain_text);
       schematic_->Load(svg_);
+      schematic_->setAccessibleDescription(
+          QString::fromStdString(SchematicDescription(model.schematic)));
       text_->Show(sections_);
     }
     copy_->setEnabled(model.stands);
     save_->setEnabled(model.stands);
+    // A reader starts at the schematic, or at the sentence that stands for it.
+    QWidget* first = model.stands ? static_cast<QWidget*>(schematic_) : none_;
+    if (!isVisible() || !focusWidget() || focusWidget()->isHidden()) first->setFocus();
   }
 
  protected:
@@ -126,13 +141,12 @@ class SheetWindow final : public QMainWindow, public SheetView {
   QAction* copy_ = nullptr;
   QAction* save_ = nullptr;
   QByteArray svg_;
-  std::vector<SheetSection> sections_;
+  std::vector<design::SheetSection> sections_;
   QString plain_;
 };
 
 }  // namespace
-}  // namespace app::sheet
 
-extern "C" Q_DECL_EXPORT app::sheet::SheetView* ra34063_make_sheet_view(QWidget* parent) {
-  return new app::sheet::SheetWindow(parent);
-}
+SheetView* MakeSheetView(QWidget* parent) { return new SheetWindow(parent); }
+
+}  // namespace app::sheet

@@ -6,6 +6,7 @@
 #include "framework/qt/line_view.h"
 #include "framework/qt/popup_menu_view.h"
 #include "framework/qt/push_button_view.h"
+#include "framework/qt/qt_text.h"
 #include "framework/qt/static_text_view.h"
 #include "framework/qt/text_field_view.h"
 #include "framework/static_text.h"
@@ -48,12 +49,22 @@ std::vector<std::unique_ptr<ControlView>> MakeViews(const ControlSet& controls, 
   // Each named control's label is its buddy, so that a screen reader can
   // tell which label goes with it.
   for (const auto& view : views) {
-    if (view->Model().AccessibleName().empty()) continue;
-    const StaticText* label = LabelFor(controls, view->Model());
+    const Control& named = view->Model();
+    if (named.AccessibleName().empty()) continue;
+    const StaticText* label = LabelFor(controls, named);
     for (const auto& other : views) {
       if (&other->Model() == label) {
         static_cast<StaticTextView&>(*other).Label()->setBuddy(view->Widget());
       }
+    }
+    // A field or popup with no label on screen gets an unseen one, so that
+    // a reader finds every one of them labelled.
+    const bool input = dynamic_cast<const TextField*>(&named) != nullptr ||
+                       dynamic_cast<const PopupMenu*>(&named) != nullptr;
+    if (label == nullptr && input) {
+      auto* unseen = new QLabel(ToQString(named.AccessibleName()), parent);
+      unseen->setBuddy(view->Widget());
+      unseen->hide();
     }
   }
   return views;

@@ -5,7 +5,9 @@
 #include <QPalette>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 
+#include "framework/qt/announcement.h"
 #include "framework/qt/qt_text.h"
 #include "framework/qt/text_colour.h"
 #include "framework/qt/text_fit.h"
@@ -45,6 +47,7 @@ StaticTextView::StaticTextView(StaticText& label, QWidget* parent)
   text_->setObjectName(Widget()->objectName());
   text_->setTextFormat(Qt::PlainText);
   ServeValueLabels();
+  if (label.Announces()) MarkAnnouncing(*text_);
   Attach();
 }
 
@@ -101,10 +104,24 @@ bool StaticTextView::eventFilter(QObject* watched, QEvent* event) {
 void StaticTextView::Update(Aspect aspect) {
   if (aspect != Aspect::Text) return;
   ApplyColour();
+  const QString before = Label()->text();
   Label()->setText(Shown(label_));
+  TellTextChanged(*Label(), before);
+  if (label_.Announces() && before != Label()->text()) AnnounceSoon();
   // A new text is read from its first line.
   if (auto* area = qobject_cast<QScrollArea*>(Widget())) area->verticalScrollBar()->setValue(0);
   Fit();
+}
+
+void StaticTextView::AnnounceSoon() {
+  // One handler may write the text several times, a sentence at a time: the
+  // reader hears it once, whole, when the handler is done.
+  if (announcing_) return;
+  announcing_ = true;
+  QTimer::singleShot(0, this, [this] {
+    announcing_ = false;
+    if (!Label()->text().isEmpty()) Announce(*Label(), Label()->text());
+  });
 }
 
 void StaticTextView::Fit() {

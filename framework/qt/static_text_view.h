@@ -34,11 +34,13 @@ class StaticTextView : public QObject, public ControlView {
   void Update(Aspect aspect) override;
 
  private:
+  void AnnounceSoon();
   void ApplyColour();
   void Fit();
 
   StaticText& label_;
   QLabel* text_;
+  bool announcing_ = false;
 };
 
 }  // namespace fw::qt

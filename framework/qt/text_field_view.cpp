@@ -18,6 +18,12 @@ TextFieldView::TextFieldView(TextField& field, QWidget* parent)
   edit->installEventFilter(this);
   QObject::connect(edit, &QLineEdit::textEdited, this,
                    [this](const QString& text) { OnUserEdit(text); });
+  // A text set from outside, as a screen reader or voice control sets it,
+  // comes with no textEdited; the user's own edits have reached the model
+  // before textChanged comes.
+  QObject::connect(edit, &QLineEdit::textChanged, this, [this] {
+    if (LineEdit()->text() != ToQString(field_.Text())) OnUserEdit(LineEdit()->text());
+  });
   QObject::connect(edit, &QLineEdit::cursorPositionChanged, this,
                    [this](int, int position) { OnCaretMoved(position); });
   Attach();

@@ -9,12 +9,21 @@
 
 namespace {
 
-// "label=value" for the schematic, the values alone for the other sections.
-std::string Joined(const std::vector<app::SheetLine>& lines, bool with_labels) {
+// "label=value" for the schematic.
+std::string Joined(const std::vector<app::SheetLine>& lines) {
   std::string out;
-  for (const app::SheetLine& line : lines) {
-    if (!out.empty()) out += '|';
-    out += with_labels ? line.label + '=' + line.value : line.value;
+  for (const app::SheetLine& line : lines)
+    out += (out.empty() ? "" : "|") + line.label + '=' + line.value;
+  return out;
+}
+
+// Each section's title, then the last cell of each row.
+std::vector<std::string> Sections(const app::SheetModel& sheet) {
+  std::vector<std::string> out;
+  for (const design::SheetSection& section : sheet.sections) {
+    std::string line = section.title + (section.warnings ? " (red):" : ":");
+    for (const auto& row : section.rows) line += " " + row.back() + "|";
+    out.push_back(line);
   }
   return out;
 }
@@ -24,17 +33,31 @@ TEST(SheetModel, TheWorkedExampleInEngineersUnitsSectionBySection) {
   worked::Design(d);
   const app::SheetModel sheet = app::SheetModelOf(d.Window());
   ASSERT_TRUE(sheet.stands);
-  EXPECT_EQ(Joined(sheet.schematic, true),
+  EXPECT_EQ(Joined(sheet.schematic),
             "Vin=5 V|Vout=12 V|Ct=820 pF|Rsc=0.5 Ω|L=253 µH|D=Vf 400 mV|Co=180 µF|R1=1.6 kΩ|"
             "R2=13 kΩ");
-  EXPECT_EQ(Joined(sheet.output, false), "11.4 V|9.94 V|13.1 V|R1 1.5 kΩ, R2 13 kΩ: 12.1 V");
-  EXPECT_EQ(Joined(sheet.operating, false),
-            "32.5 kHz|20.5 µs, 10.2 µs|66.7%|600 mA (the chip's limit 1.50 A)|283 mA");
-  EXPECT_EQ(Joined(sheet.losses, false), "260 mW|40.0 mW|37.6 mW|78.0%");
-  ASSERT_EQ(sheet.warnings.size(), 1u);
-  EXPECT_EQ(sheet.warnings[0].rfind("R1 1.6 kΩ and R2 13 kΩ give 11.4 V", 0), 0u);
-  EXPECT_EQ(sheet.parts.size(), 7u);
-  EXPECT_EQ(sheet.plain_text.rfind("Design Sheet\n", 0), 0u);
+  const std::vector<std::string> expected = {
+      "Parts: | ≥ 37.6 mW| Isat ≥ 638 mA, Irms 346 mA| VR ≥ 12.0 V, IF(AV) 100 mA, IFRM ≥ 638 mA| "
+      "≥ 12.0 V, ripple 173 mA rms, ESR ≤ 167 mΩ| ≤ 200 ppm/°C| ≤ 200 ppm/°C|",
+      "Output voltage: 11.4 V| 9.94 V| 13.1 V| R1 1.5 kΩ, R2 13 kΩ: 12.1 V|",
+      "Operating point: 32.5 kHz| 20.5 µs, 10.2 µs| 66.7%| 600 mA (the chip's limit 1.50 A)| "
+      "283 mA|",
+      "Losses: 260 mW| 40.0 mW| 37.6 mW| 78.0%|",
+      "Warnings (red): R1 1.6 kΩ and R2 13 kΩ give 11.4 V, more than 1% from the 12.0 V asked; "
+      "the closest standard pair is R1 1.5 kΩ and R2 13 kΩ, giving 12.1 V.|",
+  };
+  EXPECT_EQ(Sections(sheet), expected);
+  EXPECT_EQ(sheet.plain_text, design::SheetPlainText(sheet.sections));
+}
+
+TEST(SheetModel, NoDesignNoSections) {
+  driver::WindowDriver d;
+  worked::Design(d);
+  d.Type("VoutEF", "15");
+  const app::SheetModel sheet = app::SheetModelOf(d.Window());
+  EXPECT_FALSE(sheet.stands);
+  EXPECT_TRUE(sheet.sections.empty());
+  EXPECT_EQ(sheet.plain_text, "");
 }
 
 // Each kind of user action runs a handler that may change the design; the

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 
+#include "app/sheet_inputs.h"
 #include "harness/window_driver.h"
 #include "harness/worked_example.h"
 
@@ -14,7 +15,7 @@ namespace design {
 namespace {
 
 std::optional<SheetFigures> SheetOf(driver::WindowDriver& d) {
-  const std::optional<SheetInputs> in = SheetInputsOf(d.State(), d.Window());
+  const std::optional<SheetInputs> in = app::SheetInputsOf(d.State(), d.Window());
   if (!in) return std::nullopt;
   return ComputeSheet(*in);
 }
@@ -112,7 +113,7 @@ TEST(DesignSheet, FollowsTheDutyCycleUpToTheChipsLimit) {
 SheetInputs WorkedInputs() {
   driver::WindowDriver d;
   worked::Design(d);
-  return *SheetInputsOf(d.State(), d.Window());
+  return *app::SheetInputsOf(d.State(), d.Window());
 }
 
 TEST(DesignSheet, WarnsOfAnInductorBelowTheMinimum) {

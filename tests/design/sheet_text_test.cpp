@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/sheet_inputs.h"
+#include "design/sheet_sections.h"
 #include "design/unit_text.h"
 #include "harness/window_driver.h"
 #include "harness/worked_example.h"
@@ -82,7 +84,7 @@ Worked WorkedSheet(void (*edit)(driver::WindowDriver&) = nullptr) {
   driver::WindowDriver d;
   worked::Design(d);
   if (edit != nullptr) edit(d);
-  const SheetInputs in = *SheetInputsOf(d.State(), d.Window());
+  const SheetInputs in = *app::SheetInputsOf(d.State(), d.Window());
   return {in, ComputeSheet(in)};
 }
 
@@ -138,24 +140,28 @@ TEST(SheetText, SaysWhichLimitTheFrequencyAndTheInductorMiss) {
             "L, 10 µH, is below the minimum of 15.4 µH for this on-time and peak current.");
 }
 
-TEST(SheetText, PlainTextAlignsTheTableAndEndsWithTheWarnings) {
+TEST(SheetText, PlainTextAlignsEachTableAndEndsWithTheWarnings) {
   const Worked w = WorkedSheet();
-  const std::string text = SheetPlainText(w.in, w.figures);
-  EXPECT_EQ(text.rfind("Design Sheet\n\nPart  Value      Buy              Rating\n", 0), 0u);
-  EXPECT_NE(text.find("\nRsc   0.5 Ω      0.47 Ω, E24      ≥ 37.6 mW\n"), std::string::npos);
-  EXPECT_NE(text.find("\nCt    820 pF     820 pF, E12\n"), std::string::npos);
-  EXPECT_NE(text.find("\nOutput voltage: nominal 11.4 V, lowest 9.94 V, highest 13.1 V\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nClosest standard pair: R1 1.5 kΩ, R2 13 kΩ, giving 12.1 V\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nLosses: switch 260 mW, diode 40.0 mW, Rsc 37.6 mW; efficiency 78.0%\n"),
-            std::string::npos);
-  const std::string warnings = "\nWarnings:\n- R1 1.6 kΩ and R2 13 kΩ give 11.4 V";
-  EXPECT_NE(text.find(warnings), std::string::npos);
+  const std::string text = SheetPlainText(SheetSections(w.in, w.figures));
+  const char* lines[] = {
+      "Design Sheet\n\nParts\nPart  Value      What to buy      Rating\n",
+      "\nCt    820 pF     820 pF, E12\nRsc   0.5 Ω      0.47 Ω, E24      ≥ 37.6 mW\n",
+      "\nR2    13 kΩ      13 kΩ, E24 ±5%   ≤ 200 ppm/°C\n\nOutput voltage\n",
+      "\nNominal, with the R1 and R2 shown        11.4 V\n",
+      "\nClosest standard pair                    R1 1.5 kΩ, R2 13 kΩ: 12.1 V\n",
+      "\nDuty cycle           66.7%\n",
+      "\nLosses\nSwitch      260 mW\nDiode       40.0 mW\nRsc         37.6 mW\n"
+      "Efficiency  78.0%\n",
+  };
+  for (const char* line : lines) EXPECT_NE(text.find(line), std::string::npos) << line;
+  EXPECT_EQ(text.rfind(lines[0], 0), 0u);
+  const std::string warnings = "\nWarnings\nR1 1.6 kΩ and R2 13 kΩ give 11.4 V";
+  EXPECT_EQ(text.rfind('\n', text.size() - 2), text.find(warnings) + warnings.find("R1") - 1);
 
   SheetFigures quiet = w.figures;
   quiet.warnings.clear();
-  EXPECT_EQ(SheetPlainText(w.in, quiet).find("Warnings"), std::string::npos);
+  const std::string none = SheetPlainText(SheetSections(w.in, quiet));
+  EXPECT_EQ(none.substr(none.size() - 16), "\nWarnings\nNone.\n");
 }
 
 }  // namespace

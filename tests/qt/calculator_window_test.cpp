@@ -138,7 +138,8 @@ bool Painted(const QImage& image, const QRect& line) {
 void ExpectReadable(QMainWindow* frame, const std::string& state) {
   QWidget* content = frame->centralWidget();
   const QImage image = frame->grab().toImage();  // as the screen shows it
-  const QList<QWidget*> controls = content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  QList<QWidget*> controls = content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  controls.removeIf([](const QWidget* w) { return w->isHidden(); });  // a label for readers only
   for (const QWidget* a : controls) {
     const std::string name = state + a->objectName().toStdString();
     const bool line = a->objectName().startsWith("Line");
@@ -152,6 +153,7 @@ void ExpectReadable(QMainWindow* frame, const std::string& state) {
     }
   }
   for (const QLabel* label : content->findChildren<QLabel*>()) {
+    if (label->isHidden()) continue;
     QRect seen = label->visibleRegion().boundingRect();
     // A scrolling label may run on below, while its scroll bar says so.
     const auto* area = qobject_cast<const QScrollArea*>(label->parentWidget()->parentWidget());

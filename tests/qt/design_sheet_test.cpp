@@ -1,7 +1,8 @@
 // The design sheet as a user meets it: opened from the File menu, following
-// the calculator window, copied, saved, and missing.
+// the calculator window, copied and saved.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -34,9 +35,8 @@ const QStringList kParts = {"820 pF", "0.5 Ω", "253 µH", "180 µF", "1.6 kΩ",
 // the efficiency.
 const QStringList kFigures = {"0.47 Ω", "37.6 mW", "126 µH", "11.4 V", "9.94 V", "12.1 V", "78.0%"};
 
-app::sheet::SheetOpener* AttachSheet(QMainWindow* frame,
-                                     QStringList folders = {QStringLiteral(RA_SHEET_MODULE_DIR)}) {
-  return app::sheet::Attach(*app::MC34063::ImplicitInstance(), frame, std::move(folders));
+app::sheet::SheetOpener* AttachSheet(QMainWindow* frame) {
+  return app::sheet::Attach(*app::MC34063::ImplicitInstance(), frame);
 }
 
 // The worked example designed, then the sheet opened from the File menu.
@@ -205,20 +205,33 @@ TEST(DesignSheet, CopyTakesTheTextAndTheSchematic) {
   });
 }
 
-TEST(DesignSheet, AMissingLibraryGivesAMessageAndTheWindowGoesOn) {
+TEST(DesignSheet, AReaderStartsAtTheSchematicAndTabsThroughHeadingsHeadsAndCells) {
   RunProgram([](QMainWindow* frame) {
-    QTemporaryDir empty;
-    AttachSheet(frame, {empty.path()});
-    QString message;
-    std::unique_ptr<QTimer> on_message(WhenModal<QMessageBox>([&](QMessageBox* box) {
-      message = box->text();
-      box->close();
-    }));
-    Find<QAction>(frame, "FileDesignSheet")->trigger();
-    EXPECT_TRUE(message.startsWith("The design sheet cannot be opened")) << message.toStdString();
-    EXPECT_EQ(Sheet(), nullptr);
-    DesignWithEnter(frame);
-    EXPECT_EQ(qt_driver::TextOf(frame, "CtST"), "820");
+    OpenWorkedSheet(frame);
+    Activate(Sheet());
+    QWidget* schematic = Find<QWidget>(Sheet(), "Schematic");
+    EXPECT_EQ(QApplication::focusWidget(), schematic);
+    EXPECT_TRUE(schematic->accessibleDescription().contains("; L 253 µH from pin 7's node"));
+    // Tab: the first section's title as a heading, then its first column head.
+    const std::pair<QAccessible::Role, QString> stops[] = {{QAccessible::Heading, "Parts"},
+                                                           {QAccessible::ColumnHeader, "Part"}};
+    for (const auto& [role, text] : stops) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      auto* label = qobject_cast<QLabel*>(QApplication::focusWidget());
+      ASSERT_NE(label, nullptr);
+      EXPECT_EQ(label->text(), text);
+      EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->role(), role);
+    }
+    // The cell below that head knows its table, place and head.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // "Value"
+    QAccessibleInterface* head = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    QAccessibleInterface* table = head->parent();
+    ASSERT_NE(table->tableInterface(), nullptr);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(0, 1);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), "820 pF");
+    EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0), head);
+    EXPECT_EQ(cell->tableCellInterface()->table(), table);
     Quit(frame);
   });
 }

@@ -1,15 +1,16 @@
-// What the design sheet reads from the window: the design state, and the
-// fields by name.
+#include "app/sheet_inputs.h"
+
 #include <cmath>
 #include <limits>
 
-#include "design/design_sheet.h"
+#include "design/chip_limits.h"
 #include "design/field_names.h"
+#include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
 
-namespace design {
+namespace app {
 namespace {
 
 // The number a field shows; NaN for one that holds no number (empty, or a
@@ -27,16 +28,18 @@ double Shown(const fw::ControlSet& controls, std::string_view name) {
 
 }  // namespace
 
-std::optional<SheetInputs> SheetInputsOf(const DesignState& s, const fw::ControlSet& c) {
+std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
+                                                 const fw::ControlSet& c) {
   // The sheet draws and rates the step-up circuit only.
-  if (!s.DesignStands || s.Converter != Topology::kStepUp) return std::nullopt;
-  return SheetInputs{
+  if (!s.DesignStands || s.Converter != design::Topology::kStepUp) return std::nullopt;
+  const std::int32_t chip_row = c.Popup(design::field::kChipPopup).ListIndex();
+  return design::SheetInputs{
       .vin = s.Vin,
       .vout = s.Vout,
       .iout = s.Iout,
       .vrip = s.Vrip,
-      .vf = Shown(c, field::kVf),
-      .vsat = Shown(c, field::kVsat),
+      .vf = Shown(c, design::field::kVf),
+      .vsat = Shown(c, design::field::kVsat),
       .vref = s.Vref,
       .vref_acc = s.VrefAcc,
       .ton = s.Ton,
@@ -45,19 +48,22 @@ std::optional<SheetInputs> SheetInputsOf(const DesignState& s, const fw::Control
       .sw_freq_max = s.SwFreqMax,
       .isw_max = s.IswMAX,
       .tolerance = s.Per,
-      .tempco_ppm = Shown(c, field::kTempco),
-      .temp_min = Shown(c, field::kTempMin),
-      .temp_max = Shown(c, field::kTempMax),
+      .tempco_ppm = Shown(c, design::field::kTempco),
+      .temp_min = Shown(c, design::field::kTempMin),
+      .temp_max = Shown(c, design::field::kTempMax),
       .resistor_series = s.ESeriesForR,
       .capacitor_series = s.ESeriesForC,
       // The window shows pF, ohm, µH, µF and kOhm.
-      .ct = Shown(c, field::kCt) / 1e12,
-      .rsc = Shown(c, field::kRsc),
-      .l = Shown(c, field::kL) / 1e6,
-      .co = Shown(c, field::kCo) / 1e6,
-      .r1 = Shown(c, field::kR1) * 1000.0,
-      .r2 = Shown(c, field::kR2) * 1000.0,
+      .ct = Shown(c, design::field::kCt) / 1e12,
+      .rsc = Shown(c, design::field::kRsc),
+      .l = Shown(c, design::field::kL) / 1e6,
+      .co = Shown(c, design::field::kCo) / 1e6,
+      .r1 = Shown(c, design::field::kR1) * 1000.0,
+      .r2 = Shown(c, design::field::kR2) * 1000.0,
+      .chip = design::ChipName(chip_row),
+      .chip_temp_min = s.TempMin,
+      .chip_temp_max = s.TempMax,
   };
 }
 
-}  // namespace design
+}  // namespace app

@@ -1,0 +1,16 @@
+// The schematic in words, for a reader that cannot see it: each part with
+// its value and the nodes it joins, as the drawing joins them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/sheet_model.h"
+
+namespace app {
+
+// `values` are the schematic's texts by placeholder ("Vin", "Rsc", ...); a
+// part without one is named without a value.
+std::string SchematicDescription(const std::vector<SheetLine>& values);
+
+}  // namespace app
