@@ -19,13 +19,16 @@ struct FigureUnit {
   std::string_view key, unit;
 };
 constexpr std::string_view kFraction = "%";
-constexpr std::array<FigureUnit, 24> kFigureUnits = {{
-    {"ton", "s"},       {"toff", "s"},     {"fsw", "Hz"},     {"duty", kFraction},
-    {"ipk", "A"},       {"rsc_buy", "Ω"},  {"ilimit", "A"},   {"p_rsc", "W"},
-    {"l_min", "H"},     {"i_l_rms", "A"},  {"v_diode", "V"},  {"i_diode_avg", "A"},
-    {"i_co_rms", "A"},  {"esr_max", "Ω"},  {"i_sw_rms", "A"}, {"vout_nom", "V"},
-    {"vout_max", "V"},  {"vout_min", "V"}, {"pair_r1", "Ω"},  {"pair_r2", "Ω"},
-    {"pair_vout", "V"}, {"p_switch", "W"}, {"p_diode", "W"},  {"efficiency", kFraction},
+constexpr std::array<FigureUnit, 34> kFigureUnits = {{
+    {"ton", "s"},        {"toff", "s"},       {"fsw", "Hz"},     {"duty", kFraction},
+    {"ipk", "A"},        {"rsc_buy", "Ω"},    {"ilimit", "A"},   {"p_rsc", "W"},
+    {"l_min", "H"},      {"i_l_rms", "A"},    {"v_diode", "V"},  {"i_diode_avg", "A"},
+    {"i_co_rms", "A"},   {"esr_max", "Ω"},    {"i_sw_rms", "A"}, {"vout_nom", "V"},
+    {"vout_max", "V"},   {"vout_min", "V"},   {"pair_r1", "Ω"},  {"pair_r2", "Ω"},
+    {"pair_vout", "V"},  {"p_switch", "W"},   {"p_diode", "W"},  {"efficiency", kFraction},
+    {"ilimit_min", "A"}, {"ilimit_max", "A"}, {"co_buy", "F"},   {"ct_chip", "F"},
+    {"v_rating", "V"},   {"rd", "Ω"},         {"p_rd", "W"},     {"i_driver", "A"},
+    {"p_driver", "W"},   {"p_icc", "W"},
 }};
 
 std::string FigureText(std::string_view key, double value) {

@@ -26,6 +26,13 @@ double Shown(const fw::ControlSet& controls, std::string_view name) {
   return fw::NumberIn(text).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
+// The window's accuracy, "2.5485 volts"; NaN while it shows none.
+double AccuracyShown(const fw::ControlSet& controls) {
+  const std::string_view text = controls.Label(design::field::kAccuracy).Text();
+  if (text.empty()) return std::numeric_limits<double>::quiet_NaN();
+  return fw::Val(text);
+}
+
 }  // namespace
 
 std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
@@ -53,6 +60,7 @@ std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
       .temp_max = Shown(c, design::field::kTempMax),
       .resistor_series = s.ESeriesForR,
       .capacitor_series = s.ESeriesForC,
+      .chip_row = chip_row,
       // The window shows pF, ohm, µH, µF and kOhm.
       .ct = Shown(c, design::field::kCt) / 1e12,
       .rsc = Shown(c, design::field::kRsc),
@@ -60,6 +68,7 @@ std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
       .co = Shown(c, design::field::kCo) / 1e6,
       .r1 = Shown(c, design::field::kR1) * 1000.0,
       .r2 = Shown(c, design::field::kR2) * 1000.0,
+      .accuracy = AccuracyShown(c),
       .chip = design::ChipName(chip_row),
       .chip_temp_min = s.TempMin,
       .chip_temp_max = s.TempMax,

@@ -26,6 +26,7 @@ SheetModel SheetModelOf(const MC34063& window) {
   if (!inputs) return model;
   const design::SheetFigures figures = design::ComputeSheet(*inputs);
   model.stands = true;
+  model.topology = window.State().Converter;
   model.schematic = Schematic(*inputs, figures);
   model.sections = design::SheetSections(*inputs, figures);
   model.plain_text = design::SheetPlainText(model.sections);

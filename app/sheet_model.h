@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/sheet_sections.h"
+#include "design/topology.h"
 
 namespace app {
 
@@ -20,6 +21,8 @@ struct SheetLine {
 struct SheetModel {
   // False while no design stands; then everything else is empty.
   bool stands = false;
+  // The converter drawn.
+  design::Topology topology = design::Topology::kStepUp;
   // The schematic's placeholders by name ("Vin", "Rsc", ..., "Vout") with
   // their texts.
   std::vector<SheetLine> schematic;

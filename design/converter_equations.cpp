@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "design/chip_datasheet.h"
+
 namespace design {
 
 double OnOffRatio(Topology topology, const SwitchRequirements& r) {
@@ -34,7 +36,7 @@ double Inductance(Topology topology, const PartRequirements& r) {
     case Topology::kStepUp:
       break;
   }
-  return (((r.vin - 1.3) / r.ipk) * r.ton) * 2.0;
+  return (((r.vin - kWindowInductorDrop) / r.ipk) * r.ton) * kWindowInductorMargin;
 }
 
 double OutputCapacitance(Topology topology, const PartRequirements& r) {

@@ -4,6 +4,7 @@
 #include <limits>
 #include <utility>
 
+#include "design/chip_datasheet.h"
 #include "design/divider_pair.h"
 #include "design/output_accuracy.h"
 #include "design/series_values.h"
@@ -12,20 +13,27 @@ namespace design {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-// The chip's current-sense threshold, V.
-constexpr double kSenseVoltage = 0.3;
-// The comparator's input bias current, A.
-constexpr double kBiasCurrent = 400e-9;
 // The output asked may be missed by this fraction before the sheet says so.
 constexpr double kOutputSlack = 0.01;
+// AN920/D, rev. 6, p. 5: the comparator needs about 1.5 mV across its inputs
+// to change the latch; the output sees it times Vout / Vref.
+constexpr double kComparatorHysteresis = 1.5e-3;
+// AN920/D, rev. 6, p. 14, step-up design example, note 10: 0.3 V for the
+// driver's saturation and a forced gain of 20 for the switch.
+constexpr double kDriverSaturation = 0.3;
+constexpr double kForcedBeta = 20.0;
+// MC34063A/D, rev. 25, p. 3, note 6: the 100 ohm resistor in the driver's
+// emitter takes about 7.0 mA before the switch conducts.
+constexpr double kBaseEmitterCurrent = 7.0e-3;
 
 struct DividerSpread {
   double nominal, highest, lowest;
 };
 
 // The output the divider shown gives, and its extremes over tolerance,
-// temperature, the reference's accuracy and the bias current through R2.
-DividerSpread OutputOf(const SheetInputs& in) {
+// temperature and the reference's accuracy. The bias current flows out of
+// the feedback input, so it can only lower the output.
+DividerSpread OutputOf(const SheetInputs& in, double bias_current) {
   const double e = ResistorErrorOver(in.tolerance, in.tempco_ppm, in.temp_min, in.temp_max).error;
   const double nominal = in.vref * (1.0 + in.r2 / in.r1);
   // At 100% or more a resistor could be worth nothing or less: no extremes.
@@ -34,12 +42,48 @@ DividerSpread OutputOf(const SheetInputs& in) {
   const double ratio_low = (in.r2 * (1.0 - e)) / (in.r1 * (1.0 + e));
   return {
       .nominal = nominal,
-      .highest = in.vref * (1.0 + in.vref_acc) * (1.0 + ratio_high) + kBiasCurrent * in.r2,
-      .lowest = in.vref * (1.0 - in.vref_acc) * (1.0 + ratio_low) - kBiasCurrent * in.r2,
+      .highest = in.vref * (1.0 + in.vref_acc) * (1.0 + ratio_high),
+      .lowest = in.vref * (1.0 - in.vref_acc) * (1.0 + ratio_low) - bias_current * in.r2,
   };
 }
 
-void AddWarnings(const SheetInputs& in, SheetFigures& f) {
+// Rsc bought so that a chip at the low end of the threshold, with Rsc at the
+// high end of its tolerance, still reaches Ipk; the limits it gives.
+void SenseResistor(const SheetInputs& in, const ChipDatasheet& chip, SheetFigures& f) {
+  const double t = in.tolerance;
+  const double vs_min = chip.sense_min.value;
+  const double vs_max = chip.sense_max.value;
+  const SeriesValues series(in.resistor_series);
+  f.rsc_buy = series.AtOrBelow(vs_min / (in.ipk * (1.0 + t)));
+  f.ilimit_min = vs_min / (f.rsc_buy * (1.0 + t));
+  f.ilimit = chip.sense_typ.value / f.rsc_buy;
+  f.ilimit_max = vs_max / (f.rsc_buy * (1.0 - t));
+  // In the step-up, Rsc carries the inductor current, a ramp up to Ipk.
+  f.p_rsc = in.ipk * in.ipk * f.rsc_buy / 3.0;
+  // The members that keep the limit within the rating and at or above Ipk
+  // lie between these two.
+  const double lowest = vs_max / (chip.switch_current.value * (1.0 - t));
+  const double highest = vs_min / (in.ipk * (1.0 + t));
+  f.no_rsc_within_rating = !(series.AtOrAbove(lowest) <= highest);
+}
+
+// The driver resistor that keeps the switch saturated at the highest limit.
+void Driver(const SheetInputs& in, const ChipDatasheet& chip, SheetFigures& f) {
+  if (!chip.driver_input) {
+    f.rd = f.i_driver = f.p_rd = f.p_driver = kNaN;
+    return;
+  }
+  const double drive = in.vin - kDriverSaturation - chip.sense_max.value;
+  f.rd = SeriesValues(in.resistor_series)
+             .AtOrBelow(DriverResistor(drive, f.ilimit_max, kForcedBeta, kBaseEmitterCurrent));
+  f.i_driver = drive / f.rd;
+  f.p_rd = f.i_driver * f.i_driver * f.rd * f.duty;
+  // The driver's current is drawn from Vin while the switch is on; it holds
+  // Rd's own loss.
+  f.p_driver = in.vin * f.i_driver * f.duty;
+}
+
+void AddWarnings(const SheetInputs& in, const ChipDatasheet& chip, double esr, SheetFigures& f) {
   if (f.fsw > in.sw_freq_max) f.warnings.push_back(SheetWarning::kFrequencyAboveChip);
   if (in.l < f.l_min) f.warnings.push_back(SheetWarning::kInductorBelowMinimum);
   if (std::abs(f.vout_nom - in.vout) > kOutputSlack * in.vout) {
@@ -49,11 +93,25 @@ void AddWarnings(const SheetInputs& in, SheetFigures& f) {
   if (!in.chip.empty() && (in.temp_min < in.chip_temp_min || in.temp_max > in.chip_temp_max)) {
     f.warnings.push_back(SheetWarning::kTemperatureBeyondChip);
   }
+  if (f.ilimit_max > chip.switch_current.value) {
+    f.warnings.push_back(SheetWarning::kLimitAboveSwitch);
+  }
+  if (esr <= 0.0) {
+    f.warnings.push_back(SheetWarning::kNoEsrMeetsRipple);
+  }
+  if (f.i_driver > chip.driver_current_max.value) {
+    f.warnings.push_back(SheetWarning::kDriverAboveMaximum);
+  }
 }
 
 }  // namespace
 
+double DriverResistor(double drive_voltage, double ipk, double forced_beta, double i_rbe) {
+  return drive_voltage / (ipk / forced_beta + i_rbe);
+}
+
 SheetFigures ComputeSheet(const SheetInputs& in) {
+  const ChipDatasheet& chip = ChipDatasheetForRow(in.chip_row);
   SheetFigures f{};
   // The switch's on-time over its off-time.
   const double r = (in.vout + in.vf - in.vin) / (in.vin - in.vsat);
@@ -62,48 +120,84 @@ SheetFigures ComputeSheet(const SheetInputs& in) {
   f.fsw = 1.0 / (f.ton + f.toff);
   f.duty = r / (r + 1.0);
   f.ipk = in.ipk;
+  f.ct_chip =
+      chip.timing == TimingLaw::kMc34063
+          ? in.ct
+          : SeriesValues(in.capacitor_series).AtOrAbove(TimingCapacitor(chip.timing, f.ton, f.fsw));
 
-  // The sense resistor is bought at or below the design's, so the current
-  // limit stays at or above the peak current.
-  f.rsc_buy = SeriesValues(in.resistor_series).AtOrBelow(kSenseVoltage / in.ipk);
-  f.ilimit = kSenseVoltage / f.rsc_buy;
-  f.p_rsc = in.ipk * in.ipk * f.rsc_buy * f.duty / 3.0;
+  SenseResistor(in, chip, f);
 
   f.l_min = (in.vin - in.vsat) * in.ton / in.ipk;
   f.i_l_rms = in.ipk / std::sqrt(3.0);
   f.v_diode = in.vout;
   f.i_diode_avg = in.iout;
   f.i_co_rms = std::sqrt(in.ipk * in.ipk * (1.0 - f.duty) / 3.0 - in.iout * in.iout);
-  f.esr_max = in.vrip / in.ipk;
+  f.co_buy = SeriesValues(in.capacitor_series).AtOrAbove(9.0 * in.iout * in.ton / in.vrip);
+  // AN920/D, rev. 6, p. 11: the ripple is the comparator's share, the
+  // capacitive share and Ipk times the ESR.
+  const double esr =
+      (in.vrip - in.iout * in.ton / f.co_buy - (in.vout / in.vref) * kComparatorHysteresis) /
+      in.ipk;
+  f.esr_max = esr > 0.0 ? esr : kNaN;
   f.i_sw_rms = in.ipk * std::sqrt(f.duty / 3.0);
 
-  const DividerSpread out = OutputOf(in);
+  const DividerSpread out = OutputOf(in, chip.bias_current_max.value);
   f.vout_nom = out.nominal;
   f.vout_max = out.highest;
   f.vout_min = out.lowest;
+  f.v_rating = out.highest;
   const DividerPair pair = ClosestPair(in.vout, in.vref, in.r1r2_imp, in.resistor_series);
   f.pair_r1 = pair.r1;
   f.pair_r2 = pair.r2;
   f.pair_vout = pair.vout;
 
+  Driver(in, chip, f);
   f.p_switch = in.vsat * in.ipk * f.duty / 2.0;
   f.p_diode = in.vf * in.iout;
+  f.p_icc = in.vin * chip.supply_current_typ.value;
   const double p_out = in.vout * in.iout;
-  f.efficiency = p_out / (p_out + f.p_switch + f.p_diode + f.p_rsc);
+  const double p_driver = chip.driver_input ? f.p_driver : 0.0;
+  f.efficiency = p_out / (p_out + f.p_switch + f.p_diode + f.p_rsc + p_driver + f.p_icc);
 
-  AddWarnings(in, f);
+  AddWarnings(in, chip, esr, f);
   return f;
 }
 
 std::vector<std::pair<std::string_view, double>> SheetKeyValues(const SheetFigures& f) {
-  return {{"ton", f.ton},           {"toff", f.toff},         {"fsw", f.fsw},
-          {"duty", f.duty},         {"ipk", f.ipk},           {"rsc_buy", f.rsc_buy},
-          {"ilimit", f.ilimit},     {"p_rsc", f.p_rsc},       {"l_min", f.l_min},
-          {"i_l_rms", f.i_l_rms},   {"v_diode", f.v_diode},   {"i_diode_avg", f.i_diode_avg},
-          {"i_co_rms", f.i_co_rms}, {"esr_max", f.esr_max},   {"i_sw_rms", f.i_sw_rms},
-          {"vout_nom", f.vout_nom}, {"vout_max", f.vout_max}, {"vout_min", f.vout_min},
-          {"pair_r1", f.pair_r1},   {"pair_r2", f.pair_r2},   {"pair_vout", f.pair_vout},
-          {"p_switch", f.p_switch}, {"p_diode", f.p_diode},   {"efficiency", f.efficiency}};
+  return {{"ton", f.ton},
+          {"toff", f.toff},
+          {"fsw", f.fsw},
+          {"duty", f.duty},
+          {"ipk", f.ipk},
+          {"rsc_buy", f.rsc_buy},
+          {"ilimit", f.ilimit},
+          {"p_rsc", f.p_rsc},
+          {"l_min", f.l_min},
+          {"i_l_rms", f.i_l_rms},
+          {"v_diode", f.v_diode},
+          {"i_diode_avg", f.i_diode_avg},
+          {"i_co_rms", f.i_co_rms},
+          {"esr_max", f.esr_max},
+          {"i_sw_rms", f.i_sw_rms},
+          {"vout_nom", f.vout_nom},
+          {"vout_max", f.vout_max},
+          {"vout_min", f.vout_min},
+          {"pair_r1", f.pair_r1},
+          {"pair_r2", f.pair_r2},
+          {"pair_vout", f.pair_vout},
+          {"p_switch", f.p_switch},
+          {"p_diode", f.p_diode},
+          {"efficiency", f.efficiency},
+          {"ilimit_min", f.ilimit_min},
+          {"ilimit_max", f.ilimit_max},
+          {"co_buy", f.co_buy},
+          {"ct_chip", f.ct_chip},
+          {"v_rating", f.v_rating},
+          {"rd", f.rd},
+          {"p_rd", f.p_rd},
+          {"i_driver", f.i_driver},
+          {"p_driver", f.p_driver},
+          {"p_icc", f.p_icc}};
 }
 
 }  // namespace design

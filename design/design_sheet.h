@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,6 +24,7 @@ struct SheetInputs {
   double tolerance;                        // resistor tolerance, fraction
   double tempco_ppm, temp_min, temp_max;   // ppm per degree Celsius, degrees Celsius
   std::int32_t resistor_series, capacitor_series;
+  std::int32_t chip_row;  // the chip popup's row, for its datasheet figures
   // As shown.
   double ct;   // F
   double rsc;  // ohm
@@ -30,6 +32,8 @@ struct SheetInputs {
   double co;   // F
   double r1;   // ohm
   double r2;   // ohm
+  // The window's accuracy, V, the ±; NaN while it shows none.
+  double accuracy = std::numeric_limits<double>::quiet_NaN();
   // The chosen chip, empty for none, and its temperature range, degrees
   // Celsius.
   std::string_view chip = {};
@@ -41,6 +45,9 @@ enum class SheetWarning {
   kInductorBelowMinimum,   // the L shown below l_min
   kOutputOffTarget,        // vout_nom more than 1% from the Vout asked
   kTemperatureBeyondChip,  // the temperatures typed outside the chip's range
+  kLimitAboveSwitch,       // ilimit_max above the chip's switch rating
+  kNoEsrMeetsRipple,       // the ripple asked leaves no room for any ESR
+  kDriverAboveMaximum,     // i_driver above the chip's driver maximum
 };
 
 // Every figure; one that cannot be worked out (a part not shown) is NaN.
@@ -54,8 +61,23 @@ struct SheetFigures {
   double vout_nom, vout_max, vout_min;
   double pair_r1, pair_r2, pair_vout;
   double p_switch, p_diode, efficiency;
+  // The current limit over the chip's sense threshold and Rsc's tolerance.
+  double ilimit_min, ilimit_max;
+  double co_buy, ct_chip;  // F
+  double v_rating;         // V, for Co and the diode
+  // The driver resistor on pin 8, its current and losses; NaN for a chip
+  // without a driver input.
+  double rd, p_rd, i_driver, p_driver;
+  double p_icc;
+  // No series member keeps the limit within the switch's rating and at or
+  // above Ipk.
+  bool no_rsc_within_rating;
   std::vector<SheetWarning> warnings;
 };
+
+// AN920's driver resistor for a saturated switch: the drive voltage over the
+// base current plus the base-emitter resistor's, ohm.
+double DriverResistor(double drive_voltage, double ipk, double forced_beta, double i_rbe);
 
 // The figures of a design; one pure function of its inputs.
 SheetFigures ComputeSheet(const SheetInputs& in);

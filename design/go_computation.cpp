@@ -98,7 +98,7 @@ void Calculator::PushButton1_Action() {
   }
 
   if (errors.Text().empty() && s.Ton > 0.0) {
-    s.Ct = kCtPerOnTime * s.Ton;
+    s.Ct = kWindowCtPerOnTime * s.Ton;
     const double rounded_pf = CtFor(s.Ton, s.ESeriesForC);
     // A design made of parts that nobody sells is refused, each part named.
     const std::string unbuildable =

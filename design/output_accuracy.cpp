@@ -1,5 +1,6 @@
 #include "design/output_accuracy.h"
 
+#include "design/chip_datasheet.h"
 #include "design/evalue.h"
 #include "framework/runtime_math.h"
 
@@ -37,7 +38,7 @@ DividerAccuracy ComputeDividerAccuracy(const AccuracyInputs& in) {
   const double lo = 1.0 - out.error;
   const double ratio = hi / lo;
   const double ref_term = ref_err * ratio;
-  const double bias_drop = 4e-07 * out.rpar;
+  const double bias_drop = kWindowBiasCurrent * out.rpar;
   const double gain = in.vout / in.vref;
   const double bias_term = bias_drop * gain;
   out.accuracy = ref_term + bias_term;

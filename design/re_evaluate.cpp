@@ -44,7 +44,7 @@ void Calculator::ReEvaluate() {
     const double ct_new = CtFor(s.Ton, s.ESeriesForC);
     // Nor a Ct that no catalogue sells: one typed so stays as typed.
     if (Within(kCtRange, ct_new * 1e-12)) {
-      s.Ct = kCtPerOnTime * s.Ton;
+      s.Ct = kWindowCtPerOnTime * s.Ton;
       ct_field.SetText(fw::Str(ct_new));  // may run the components again, nested
     }
   }

@@ -1,6 +1,7 @@
 #include "design/sheet_sections.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "design/sheet_text.h"
 #include "design/unit_text.h"
@@ -28,10 +29,11 @@ SheetSection Warnings(const SheetInputs& in, const SheetFigures& f) {
 }
 
 // Columns padded to their widest cell, counted in characters; no blanks at
-// the end of a line.
+// the end of a line. A row of one sentence spans the columns.
 std::string AlignedTable(const Rows& rows) {
   std::vector<std::int32_t> widths;
   for (const auto& row : rows) {
+    if (row.size() < 2) continue;
     widths.resize(std::max(widths.size(), row.size()));
     for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], fw::Len(row[i]));
   }
@@ -49,12 +51,25 @@ std::string AlignedTable(const Rows& rows) {
   return out;
 }
 
+SheetSection Losses(const SheetFigures& f) {
+  SheetSection section{"Losses",
+                       {},
+                       {{"Switch", Engineering(f.p_switch, "W")},
+                        {"Diode", Engineering(f.p_diode, "W")},
+                        {"Rsc", Engineering(f.p_rsc, "W")}}};
+  if (std::isfinite(f.p_driver)) section.rows.push_back({"Driver", Engineering(f.p_driver, "W")});
+  section.rows.push_back({"Chip supply", Engineering(f.p_icc, "W")});
+  section.rows.push_back({"Efficiency", PercentText(f.efficiency)});
+  section.rows.push_back({std::string(kLossesLeftOut)});
+  return section;
+}
+
 }  // namespace
 
 std::vector<SheetSection> SheetSections(const SheetInputs& in, const SheetFigures& f) {
   const std::string pair = "R1 " + PartValueText(f.pair_r1, "Ω") + ", R2 " +
                            PartValueText(f.pair_r2, "Ω") + ": " + Engineering(f.pair_vout, "V");
-  return {
+  std::vector<SheetSection> sections = {
       {"Parts", {"Part", "Value", "What to buy", "Rating"}, PartRows(in, f)},
       {"Output voltage",
        {},
@@ -69,15 +84,26 @@ std::vector<SheetSection> SheetSections(const SheetInputs& in, const SheetFigure
         {"Duty cycle", PercentText(f.duty)},
         {"Peak switch current",
          Engineering(f.ipk, "A") + " (the chip's limit " + Engineering(in.isw_max, "A") + ")"},
-        {"RMS switch current", Engineering(f.i_sw_rms, "A")}}},
-      {"Losses",
-       {},
-       {{"Switch", Engineering(f.p_switch, "W")},
-        {"Diode", Engineering(f.p_diode, "W")},
-        {"Rsc", Engineering(f.p_rsc, "W")},
-        {"Efficiency", PercentText(f.efficiency)}}},
-      Warnings(in, f),
+        {"Current limit, lowest to highest", Engineering(f.ilimit_min, "A") + " to " +
+                                                 Engineering(f.ilimit_max, "A") + ", typically " +
+                                                 Engineering(f.ilimit, "A")},
+        {"RMS switch current",
+         Engineering(f.i_sw_rms, "A") + " " + std::string(kAtVinMinWithLMin)}}},
+      Losses(f),
   };
+  const std::vector<std::string> notes = SheetNotes(in, f);
+  if (!notes.empty()) {
+    SheetSection section{"Notes", {}, {}};
+    for (const std::string& note : notes) section.rows.push_back({note});
+    sections.push_back(std::move(section));
+  }
+  SheetSection datasheet{"Datasheet figures", {}, {}};
+  for (auto& [label, value] : DatasheetFigureLines(in.chip_row)) {
+    datasheet.rows.push_back({std::move(label), std::move(value)});
+  }
+  sections.push_back(std::move(datasheet));
+  sections.push_back(Warnings(in, f));
+  return sections;
 }
 
 std::string SheetPlainText(const std::vector<SheetSection>& sections) {

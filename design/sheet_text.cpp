@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 
+#include "design/chip_datasheet.h"
+#include "design/chip_limits.h"
 #include "design/series_values.h"
 #include "design/unit_text.h"
 #include "framework/text.h"
@@ -55,24 +58,90 @@ std::string PairText(double r1, double r2) {
 }  // namespace
 
 std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& f) {
-  return {
-      {"Ct", PartValueText(in.ct, "F"), BuyText(in.ct, "F", in.capacitor_series), ""},
-      {"Rsc", PartValueText(in.rsc, "Ω"), BuyText(f.rsc_buy, "Ω", in.resistor_series),
+  const ChipDatasheet& chip = ChipDatasheetForRow(in.chip_row);
+  const std::string at_worst = " " + std::string(kAtVinMinWithLMin);
+  std::vector<SheetPart> parts = {
+      {"Ct", PartValueText(in.ct, "F"), BuyText(f.ct_chip, "F", in.capacitor_series),
+       chip.timing == TimingLaw::kMc34063 ? "" : "The window's Ct follows the MC34063's law."},
+      {"Rsc", PartValueText(in.rsc, "Ω"), ResistorBuy(in, f.rsc_buy),
        "≥ " + Engineering(f.p_rsc, "W")},
       {"L", PartValueText(in.l, "H"), "≥ " + Engineering(f.l_min, "H"),
-       "Isat ≥ " + Engineering(f.ilimit, "A") + ", Irms " + Engineering(f.i_l_rms, "A")},
+       "Isat ≥ " + Engineering(f.ilimit_max, "A") + ", Irms " + Engineering(f.i_l_rms, "A") +
+           at_worst},
       {"D", "Vf " + PartValueText(in.vf, "V"), "Vf ≤ " + PartValueText(in.vf, "V"),
-       "VR ≥ " + Engineering(f.v_diode, "V") + ", IF(AV) " + Engineering(f.i_diode_avg, "A") +
-           ", IFRM ≥ " + Engineering(f.ilimit, "A")},
-      {"Co", PartValueText(in.co, "F"), BuyText(in.co, "F", in.capacitor_series),
-       "≥ " + Engineering(in.vout, "V") + ", ripple " + Engineering(f.i_co_rms, "A") +
-           " rms, ESR ≤ " + Engineering(f.esr_max, "Ω")},
+       "VR ≥ " + Engineering(f.v_rating, "V") + ", IF(AV) " + Engineering(f.i_diode_avg, "A") +
+           ", IFRM ≥ " + Engineering(f.ilimit_max, "A")},
+      {"Co", PartValueText(in.co, "F"), BuyText(f.co_buy, "F", in.capacitor_series),
+       "≥ " + Engineering(f.v_rating, "V") + ", ripple " + Engineering(f.i_co_rms, "A") +
+           " rms, ESR ≤ " + Engineering(f.esr_max, "Ω") + at_worst},
       {"R1", PartValueText(in.r1, "Ω"), ResistorBuy(in, in.r1), TempcoRating(in)},
       {"R2", PartValueText(in.r2, "Ω"), ResistorBuy(in, in.r2), TempcoRating(in)},
   };
+  if (chip.driver_input) {
+    parts.push_back({"Rd", PartValueText(f.rd, "Ω"), ResistorBuy(in, f.rd),
+                     "≥ " + Engineering(f.p_rd, "W") + ", at " + Engineering(f.i_driver, "A")});
+  }
+  return parts;
+}
+
+std::vector<std::string> SheetNotes(const SheetInputs& in, const SheetFigures& f) {
+  std::vector<std::string> notes;
+  if (std::isfinite(in.l) && std::isfinite(f.l_min)) {
+    const double margin =
+        kWindowInductorMargin * (in.vin - kWindowInductorDrop) / (in.vin - in.vsat);
+    notes.push_back("The window's L of " + PartValueText(in.l, "H") +
+                    " keeps a margin: " + fw::Str(std::round(margin * 100.0) / 100.0) +
+                    " times the datasheet minimum of " + Engineering(f.l_min, "H") + ".");
+  }
+  if (std::isfinite(in.accuracy)) {
+    notes.push_back("The window's accuracy of ±" + Engineering(in.accuracy, "V") +
+                    " comes from a simpler formula; the band above is the worst case.");
+  }
+  return notes;
+}
+
+std::vector<std::pair<std::string, std::string>> DatasheetFigureLines(std::int32_t chip_row) {
+  const ChipDatasheet& c = ChipDatasheetForRow(chip_row);
+  const std::string assumed = " " + std::string(kAssumed);
+  // Figures joined by " / "; "assumed" once after them all when all are, else
+  // after each that is.
+  const auto figures = [&](std::initializer_list<DatasheetFigure> list, std::string_view unit) {
+    const bool all = std::all_of(list.begin(), list.end(), [](auto x) { return x.assumed; });
+    std::string text;
+    for (const DatasheetFigure& x : list) {
+      if (!text.empty()) text += " / ";
+      text += Engineering(x.value, unit) + (x.assumed && !all ? assumed : "");
+    }
+    return all ? text + assumed : text;
+  };
+  std::vector<std::pair<std::string, std::string>> lines = {
+      {"Current-sense threshold, min / typ / max",
+       figures({c.sense_min, c.sense_typ, c.sense_max}, "V")},
+      {"Timing law",
+       std::string(c.timing == TimingLaw::kMc34063 ? "Ct = 4.0e-5 · ton"
+                                                   : "Ct = 381.6e-6 / fsw − 343e-12") +
+           (c.timing_assumed ? assumed : "")},
+      {"Reference tolerance", "±" + fw::Str(c.vref_tolerance.value * 100.0) + "%" +
+                                  (c.vref_tolerance.assumed ? assumed : "")},
+      {"Switch current, at most", figures({c.switch_current}, "A")},
+      {"Saturation at 1 A, pins 1 and 8 tied, typ / max",
+       figures({c.vsat_darlington_typ, c.vsat_darlington_max}, "V")},
+  };
+  if (c.driver_input) {
+    lines.push_back({"Saturation at 1 A, pin 8 through Rd, typ / max",
+                     figures({c.vsat_saturated_typ, c.vsat_saturated_max}, "V")});
+    lines.push_back({"Driver current, at most", figures({c.driver_current_max}, "A")});
+  }
+  lines.push_back({"Supply current, typical", figures({c.supply_current_typ}, "A")});
+  lines.push_back({"Feedback bias current, at most", figures({c.bias_current_max}, "A")});
+  return lines;
 }
 
 std::string WarningSentence(SheetWarning warning, const SheetInputs& in, const SheetFigures& f) {
+  const ChipDatasheet& chip = ChipDatasheetForRow(in.chip_row);
+  // "No error checking" names no chip.
+  const std::string chip_name =
+      in.chip.empty() ? std::string("the chip") : "the " + std::string(in.chip);
   switch (warning) {
     case SheetWarning::kFrequencyAboveChip:
       return "The switching frequency, " + Engineering(f.fsw, "Hz") +
@@ -94,6 +163,24 @@ std::string WarningSentence(SheetWarning warning, const SheetInputs& in, const S
       return "The temperature range " + TemperatureRange(in.temp_min, in.temp_max) +
              " goes beyond the " + std::string(in.chip) + "'s " +
              TemperatureRange(in.chip_temp_min, in.chip_temp_max) + ".";
+    case SheetWarning::kLimitAboveSwitch: {
+      std::string sentence = "The current limit can reach " + Engineering(f.ilimit_max, "A") +
+                             " with Rsc " + PartValueText(f.rsc_buy, "Ω") + ", above " + chip_name +
+                             "'s " + Engineering(chip.switch_current.value, "A") +
+                             " switch rating.";
+      if (f.no_rsc_within_rating) {
+        sentence += " No standard resistor keeps the limit within the rating at Ipk " +
+                    Engineering(f.ipk, "A") + ".";
+      }
+      return sentence;
+    }
+    case SheetWarning::kNoEsrMeetsRipple:
+      return "No ESR meets the ripple asked with Co " + PartValueText(f.co_buy, "F") +
+             ": a larger Co is needed.";
+    case SheetWarning::kDriverAboveMaximum:
+      return "The driver current " + Engineering(f.i_driver, "A") + " through Rd " +
+             PartValueText(f.rd, "Ω") + " is above " + chip_name + "'s " +
+             Engineering(chip.driver_current_max.value, "A") + " maximum.";
   }
   return "";
 }

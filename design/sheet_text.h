@@ -1,8 +1,10 @@
 // The design sheet's words for the parts table and the warnings.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "design/design_sheet.h"
@@ -18,7 +20,21 @@ struct SheetPart {
   std::string rating;     // e.g. "≥ 37.6 mW"
 };
 
+// What the RMS currents and the ESR limit are worked out at.
+inline constexpr std::string_view kAtVinMinWithLMin = "at Vin (min), with L at its minimum";
+// After a datasheet figure the chip's own datasheet does not give.
+inline constexpr std::string_view kAssumed = "assumed from the MC34063A";
+inline constexpr std::string_view kLossesLeftOut =
+    "Inductor copper and core losses are not included.";
+
 std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& figures);
+
+// Where the window's own figures differ from the sheet's, and why; only the
+// notes that apply.
+std::vector<std::string> SheetNotes(const SheetInputs& in, const SheetFigures& figures);
+
+// The chip's datasheet figures the sheet rates to, label and value.
+std::vector<std::pair<std::string, std::string>> DatasheetFigureLines(std::int32_t chip_row);
 
 // One sentence for a warning that holds.
 std::string WarningSentence(SheetWarning warning, const SheetInputs& in,

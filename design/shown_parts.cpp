@@ -21,11 +21,11 @@ constexpr int kMostRefreshRounds = 8;
 
 double OnTimeOf(double ct_pf) {
   const double ct = ct_pf / 1e12;
-  return ct / kCtPerOnTime;
+  return ct / kWindowCtPerOnTime;
 }
 
 double CtFor(double ton, std::int32_t capacitor_series) {
-  const double ct = kCtPerOnTime * ton;
+  const double ct = kWindowCtPerOnTime * ton;
   return Evalue(ct * 1e12, capacitor_series, kRoundUp);
 }
 
@@ -58,7 +58,7 @@ Components ComponentsOf(const DesignState& s, double ton, double r1r2_imp) {
   const double r1 = Evalue(r1_unrounded, s.ESeriesForR, kNearestSqrt);
   const double r2_unrounded = (r1 * (vout - s.Vref)) / s.Vref;
   return {
-      .rsc = 0.3 / s.Ipk,
+      .rsc = kWindowSenseVoltage / s.Ipk,
       .l_uh = inductance * 1e6,
       .co_uf = Evalue(co * 1e6, s.ESeriesForC, kNearestSqrt),
       .r1 = r1,

@@ -6,12 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "design/chip_datasheet.h"
 #include "design/design_state.h"
 
 namespace design {
-
-// Farads per second of on-time, in Ct = 4e-05 * Ton.
-inline constexpr double kCtPerOnTime = 4.0e-5;
 
 // The on-time a Ct in pF stands for.
 double OnTimeOf(double ct_pf);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
@@ -57,9 +58,9 @@ std::string WindowDriver::Sheet() const {
   if (!sheet) return "none\n";
   std::string out;
   for (const auto& [key, value] : design::SheetKeyValues(sheet->figures)) {
-    out += std::string(key) + '\t' + SixDigits(value) + '\n';
+    if (std::isfinite(value)) out += std::string(key) + '\t' + SixDigits(value) + '\n';
   }
-  return out;
+  return out + SheetWarnings();
 }
 
 std::string WindowDriver::SheetWarnings() const {
@@ -131,6 +132,13 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   }
   if (verb == "sheet" && rest.empty()) {
     shown += Sheet();
+    return true;
+  }
+  if (verb == "datasheet" && rest.empty()) {
+    const std::int32_t row = Window().Popup(design::field::kChipPopup).ListIndex();
+    for (const auto& [label, value] : design::DatasheetFigureLines(row)) {
+      shown += label + '\t' + value + '\n';
+    }
     return true;
   }
   if (verb == "warnings" && rest.empty()) {

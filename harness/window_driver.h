@@ -19,7 +19,8 @@ class WindowDriver : public app::HeadlessWindow {
   // "NAME\tTEXT" line each, with "\tSHORTCUT" where it has one.
   std::string Dump() const;
   // The design sheet's figures, one "KEY\tVALUE" line each with the value as
-  // "%.6g" writes it, or the line "none" while no design stands.
+  // "%.6g" writes it (a figure that is no finite number left out), then one
+  // "warning\tTEXT" line a warning; or the line "none" while no design stands.
   std::string Sheet() const;
   // The design sheet's warnings, one "warning\tSENTENCE" line each, or the
   // line "none" while no design stands.
@@ -33,9 +34,10 @@ class WindowDriver : public app::HeadlessWindow {
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
   // with '#' are shown as they stand; "look" shows the window's layout and
-  // "sheet" the design sheet's figures, "warnings" its warnings, "simulate"
-  // its simulation; "converter step-up|step-down|inverting" chooses from the
-  // Converter menu.
+  // "sheet" the design sheet's figures and warnings, "warnings" its warnings
+  // alone, "simulate" its simulation; "converter step-up|step-down|inverting"
+  // chooses from the Converter menu; "datasheet" shows the chosen chip's
+  // datasheet figures, one "LABEL\tVALUE" line each.
   bool Apply(std::string_view line, std::string& shown);
 };
 

@@ -19,6 +19,8 @@ struct ChipFigures {
   // Ct's swing: the charge current over the swing is the 4.0e-5 of
   // ton = Ct / 4.0e-5 (MC34063A/D rev. 25, page 11, Figure 17).
   double swing = 35e-6 / 4.0e-5;
+  // Some of these are the MC34063A's, for want of the chip's own.
+  bool assumed = false;
 };
 
 struct ConverterInputs {

@@ -1,5 +1,6 @@
 // The converter the design sheet draws, from the sheet's inputs and figures:
-// the parts it buys, the window's L and divider, the load the design asks for.
+// the parts it buys (Ct for the chip, Rsc, Co), the window's L and divider,
+// the chip's sense threshold and the load the design asks for.
 #pragma once
 
 #include "design/design_sheet.h"

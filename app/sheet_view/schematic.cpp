@@ -12,19 +12,32 @@ static void RegisterSheetResource() { Q_INIT_RESOURCE(sheet); }
 namespace app::sheet {
 namespace {
 
-const QByteArray& Template() {
-  static const QByteArray text = [] {
-    RegisterSheetResource();
-    QFile file(QStringLiteral(":/ra34063/schematic.svg"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }();
-  return text;
+QByteArray Read(const QString& name) {
+  RegisterSheetResource();
+  QFile file(QStringLiteral(":/ra34063/") + name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The datasheet's application circuit of each converter.
+const QByteArray& Template(design::Topology topology) {
+  static const QByteArray step_up = Read(QStringLiteral("schematic.svg"));
+  static const QByteArray step_down = Read(QStringLiteral("schematic_step_down.svg"));
+  static const QByteArray inverting = Read(QStringLiteral("schematic_inverting.svg"));
+  switch (topology) {
+    case design::Topology::kStepDown:
+      return step_down;
+    case design::Topology::kInverting:
+      return inverting;
+    case design::Topology::kStepUp:
+      break;
+  }
+  return step_up;
 }
 
 }  // namespace
 
-QByteArray FilledSchematic(const std::vector<SheetLine>& values) {
-  QString svg = QString::fromUtf8(Template());
+QByteArray FilledSchematic(design::Topology topology, const std::vector<SheetLine>& values) {
+  QString svg = QString::fromUtf8(Template(topology));
   for (const SheetLine& line : values) {
     svg.replace(QStringLiteral("{{%1}}").arg(QString::fromStdString(line.label)),
                 QString::fromStdString(line.value).toHtmlEscaped());

@@ -25,7 +25,7 @@ QString ExportSheet(const MC34063& window, const QString& path) {
     return QStringLiteral("The sheet was not saved: it shows no design for “%1”.")
         .arg(QDir::toNativeSeparators(path));
   }
-  SheetPicture picture(FilledSchematic(model.schematic), SheetHtml(model.sections));
+  SheetPicture picture(FilledSchematic(model.topology, model.schematic), SheetHtml(model.sections));
   return SaveSheet(picture, path);
 }
 

@@ -9,9 +9,11 @@ namespace {
 QString Row(const std::vector<std::string>& cells, const char* tag, const QString& style = {},
             const QString& gap = {}) {
   QStringList tagged;
+  // A sentence alone on its row spans the label, the gap and the value.
+  const QString span = cells.size() == 1 && !gap.isEmpty() ? QStringLiteral(" colspan=\"3\"") : "";
   for (const std::string& cell : cells) {
-    tagged << QStringLiteral("<%1>%2</%1>")
-                  .arg(QLatin1String(tag), QString::fromStdString(cell).toHtmlEscaped());
+    tagged << QStringLiteral("<%1%3>%2</%1>")
+                  .arg(QLatin1String(tag), QString::fromStdString(cell).toHtmlEscaped(), span);
   }
   return QStringLiteral("<tr%1>%2</tr>").arg(style, tagged.join(gap));
 }

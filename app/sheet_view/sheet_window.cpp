@@ -70,7 +70,7 @@ class SheetWindow final : public QMainWindow, public SheetView {
     sections_.clear();
     plain_.clear();
     if (model.stands) {
-      svg_ = FilledSchematic(model.schematic);
+      svg_ = FilledSchematic(model.topology, model.schematic);
       sections_ = model.sections;
       plain_ = QString::fromStdString(model.plain_text);
       schematic_->Load(svg_);

@@ -35,14 +35,21 @@ TEST(SheetModel, TheWorkedExampleInEngineersUnitsSectionBySection) {
   ASSERT_TRUE(sheet.stands);
   EXPECT_EQ(Joined(sheet.schematic),
             "Vin=5 V|Vout=12 V|Ct=820 pF|Rsc=0.5 Ω|L=253 µH|D=Vf 400 mV|Co=180 µF|R1=1.6 kΩ|"
-            "R2=13 kΩ");
+            "R2=13 kΩ|Rd=75 Ω");
   const std::vector<std::string> expected = {
-      "Parts: | ≥ 37.6 mW| Isat ≥ 638 mA, Irms 346 mA| VR ≥ 12.0 V, IF(AV) 100 mA, IFRM ≥ 638 mA| "
-      "≥ 12.0 V, ripple 173 mA rms, ESR ≤ 167 mΩ| ≤ 200 ppm/°C| ≤ 200 ppm/°C|",
+      "Parts: | ≥ 46.8 mW| Isat ≥ 945 mA, Irms 346 mA at Vin (min), with L at its minimum| "
+      "VR ≥ 13.1 V, IF(AV) 100 mA, IFRM ≥ 945 mA| ≥ 13.1 V, ripple 173 mA rms, ESR ≤ 127 mΩ at "
+      "Vin (min), with L at its minimum| ≤ 200 ppm/°C| ≤ 200 ppm/°C| ≥ 168 mW, at 58.0 mA|",
       "Output voltage: 11.4 V| 9.94 V| 13.1 V| R1 1.5 kΩ, R2 13 kΩ: 12.1 V|",
       "Operating point: 32.5 kHz| 20.5 µs, 10.2 µs| 66.7%| 600 mA (the chip's limit 1.50 A)| "
-      "283 mA|",
-      "Losses: 260 mW| 40.0 mW| 37.6 mW| 78.0%|",
+      "611 mA to 945 mA, typically 769 mA| 283 mA at Vin (min), with L at its minimum|",
+      "Losses: 260 mW| 40.0 mW| 46.8 mW| 193 mW| 15.5 mW| 68.4%| Inductor copper and core "
+      "losses are not included.|",
+      "Notes: The window's L of 253 µH keeps a margin: 2 times the datasheet minimum of "
+      "126 µH.| The window's accuracy of ±432 mV comes from a simpler formula; the band above "
+      "is the worst case.|",
+      "Datasheet figures: 250 mV / 300 mV / 350 mV| Ct = 4.0e-5 · ton| ±3.2%| 1.50 A| 1.00 V / "
+      "1.30 V| 450 mV / 700 mV| 100 mA| 3.10 mA| 400 nA|",
       "Warnings (red): R1 1.6 kΩ and R2 13 kΩ give 11.4 V, more than 1% from the 12.0 V asked; "
       "the closest standard pair is R1 1.5 kΩ and R2 13 kΩ, giving 12.1 V.|",
   };

@@ -78,25 +78,30 @@ SheetInputs InputsWithPeak(double ipk, std::int32_t series) {
   return in;
 }
 
-TEST(SheetSeries, BuysTheLargestSenseResistorAtOrBelowTheDesigns) {
+TEST(SheetSeries, BuysTheLargestSenseResistorThatReachesIpkAtTheLowEnd) {
   for (std::int32_t series : kEverySeries) {
     const std::vector<double> members = MembersBetween(series, -3, 3);
-    for (double ipk : {0.6, 0.3 / 0.47, 0.3 / 0.5, 1.5, 0.05, 0.2, 3.3}) {
-      const SheetFigures f = ComputeSheet(InputsWithPeak(ipk, series));
-      const double design_rsc = 0.3 / ipk;
-      double expected = NAN;
-      for (double m : members) {
-        if (m <= design_rsc) expected = m;
+    for (double ipk : {0.6, 0.25 / 0.47, 0.25 / 0.5, 1.5, 0.05, 0.2, 3.3}) {
+      for (double tolerance : {0.0, 0.05}) {
+        SheetInputs in = InputsWithPeak(ipk, series);
+        in.tolerance = tolerance;
+        const SheetFigures f = ComputeSheet(in);
+        // The MC34063A's lowest threshold, with Rsc at its highest.
+        const double design_rsc = 0.25 / (ipk * (1.0 + tolerance));
+        double expected = NAN;
+        for (double m : members) {
+          if (m <= design_rsc) expected = m;
+        }
+        EXPECT_EQ(f.rsc_buy, expected) << "series " << series << ", Ipk " << ipk;
+        EXPECT_GE(f.ilimit_min, ipk);
+        EXPECT_NEAR(f.p_rsc, ipk * ipk * expected / 3.0, 1e-15);
       }
-      EXPECT_EQ(f.rsc_buy, expected) << "series " << series << ", Ipk " << ipk;
-      EXPECT_GE(f.ilimit, ipk);
-      EXPECT_NEAR(f.p_rsc, ipk * ipk * expected * f.duty / 3.0, 1e-15);
     }
   }
-  // 0.5 ohm is a member of the 1-2-5 sequence only.
-  EXPECT_EQ(ComputeSheet(InputsWithPeak(0.6, 125)).rsc_buy, 0.5);
-  EXPECT_EQ(ComputeSheet(InputsWithPeak(0.6, 96)).rsc_buy, 0.499);
-  EXPECT_EQ(ComputeSheet(InputsWithPeak(0.6, 12)).rsc_buy, 0.47);
+  // 0.25 / 0.625 = 0.4 ohm, a member of none of these.
+  EXPECT_EQ(ComputeSheet(InputsWithPeak(0.625, 125)).rsc_buy, 0.2);
+  EXPECT_EQ(ComputeSheet(InputsWithPeak(0.625, 48)).rsc_buy, 0.383);
+  EXPECT_EQ(ComputeSheet(InputsWithPeak(0.625, 12)).rsc_buy, 0.39);
   // No peak current, or no series: nothing to buy.
   EXPECT_TRUE(std::isnan(ComputeSheet(InputsWithPeak(0.0, 24)).rsc_buy));
   EXPECT_TRUE(std::isnan(ComputeSheet(InputsWithPeak(0.6, 0)).ilimit));

@@ -93,12 +93,14 @@ TEST(SheetText, ListsThePartsToBuyWithTheirRatings) {
   const std::vector<SheetPart> parts = SheetParts(w.in, w.figures);
   const std::vector<std::vector<std::string>> expected = {
       {"Ct", "820 pF", "820 pF, E12", ""},
-      {"Rsc", "0.5 Ω", "0.47 Ω, E24", "≥ 37.6 mW"},
-      {"L", "253 µH", "≥ 126 µH", "Isat ≥ 638 mA, Irms 346 mA"},
-      {"D", "Vf 400 mV", "Vf ≤ 400 mV", "VR ≥ 12.0 V, IF(AV) 100 mA, IFRM ≥ 638 mA"},
-      {"Co", "180 µF", "180 µF, E12", "≥ 12.0 V, ripple 173 mA rms, ESR ≤ 167 mΩ"},
+      {"Rsc", "0.5 Ω", "0.39 Ω, E24 ±5%", "≥ 46.8 mW"},
+      {"L", "253 µH", "≥ 126 µH", "Isat ≥ 945 mA, Irms 346 mA at Vin (min), with L at its minimum"},
+      {"D", "Vf 400 mV", "Vf ≤ 400 mV", "VR ≥ 13.1 V, IF(AV) 100 mA, IFRM ≥ 945 mA"},
+      {"Co", "180 µF", "220 µF, E12",
+       "≥ 13.1 V, ripple 173 mA rms, ESR ≤ 127 mΩ at Vin (min), with L at its minimum"},
       {"R1", "1.6 kΩ", "1.6 kΩ, E24 ±5%", "≤ 200 ppm/°C"},
       {"R2", "13 kΩ", "13 kΩ, E24 ±5%", "≤ 200 ppm/°C"},
+      {"Rd", "75 Ω", "75 Ω, E24 ±5%", "≥ 168 mW, at 58.0 mA"},
   };
   ASSERT_EQ(parts.size(), expected.size());
   for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -145,13 +147,18 @@ TEST(SheetText, PlainTextAlignsEachTableAndEndsWithTheWarnings) {
   const std::string text = SheetPlainText(SheetSections(w.in, w.figures));
   const char* lines[] = {
       "Design Sheet\n\nParts\nPart  Value      What to buy      Rating\n",
-      "\nCt    820 pF     820 pF, E12\nRsc   0.5 Ω      0.47 Ω, E24      ≥ 37.6 mW\n",
-      "\nR2    13 kΩ      13 kΩ, E24 ±5%   ≤ 200 ppm/°C\n\nOutput voltage\n",
+      "\nCt    820 pF     820 pF, E12\nRsc   0.5 Ω      0.39 Ω, E24 ±5%  ≥ 46.8 mW\n",
+      "\nR2    13 kΩ      13 kΩ, E24 ±5%   ≤ 200 ppm/°C\n"
+      "Rd    75 Ω       75 Ω, E24 ±5%    ≥ 168 mW, at 58.0 mA\n\nOutput voltage\n",
       "\nNominal, with the R1 and R2 shown        11.4 V\n",
       "\nClosest standard pair                    R1 1.5 kΩ, R2 13 kΩ: 12.1 V\n",
-      "\nDuty cycle           66.7%\n",
-      "\nLosses\nSwitch      260 mW\nDiode       40.0 mW\nRsc         37.6 mW\n"
-      "Efficiency  78.0%\n",
+      "\nDuty cycle                        66.7%\n",
+      "\nCurrent limit, lowest to highest  611 mA to 945 mA, typically 769 mA\n",
+      "\nLosses\nSwitch       260 mW\nDiode        40.0 mW\nRsc          46.8 mW\n"
+      "Driver       193 mW\nChip supply  15.5 mW\nEfficiency   68.4%\n"
+      "Inductor copper and core losses are not included.\n\nNotes\n",
+      "\nDatasheet figures\nCurrent-sense threshold, min / typ / max         250 mV / 300 mV / "
+      "350 mV\n",
   };
   for (const char* line : lines) EXPECT_NE(text.find(line), std::string::npos) << line;
   EXPECT_EQ(text.rfind(lines[0], 0), 0u);
@@ -162,6 +169,41 @@ TEST(SheetText, PlainTextAlignsEachTableAndEndsWithTheWarnings) {
   quiet.warnings.clear();
   const std::string none = SheetPlainText(SheetSections(w.in, quiet));
   EXPECT_EQ(none.substr(none.size() - 16), "\nWarnings\nNone.\n");
+}
+
+TEST(SheetText, NotesTheWindowsMarginOnlyWhereItsFiguresStand) {
+  Worked w = WorkedSheet();
+  // Vsat 1.0 V: 2 · (5 − 1.3) / (5 − 1.0) = 1.85.
+  w.in.vsat = 1.0;
+  std::vector<std::string> notes = SheetNotes(w.in, w.figures);
+  ASSERT_EQ(notes.size(), 2u);
+  EXPECT_EQ(notes[0],
+            "The window's L of 253 µH keeps a margin: 1.85 times the datasheet minimum of "
+            "126 µH.");
+  w.in.accuracy = NAN;
+  w.in.l = NAN;
+  EXPECT_TRUE(SheetNotes(w.in, w.figures).empty());
+}
+
+TEST(SheetText, NamesTheChipTheLimitAndTheDriverBreak) {
+  Worked w = WorkedSheet();
+  w.in.ipk = 1.4;
+  w.in.tolerance = 0.1;
+  w.in.resistor_series = 12;
+  w.figures = ComputeSheet(w.in);
+  EXPECT_EQ(WarningSentence(SheetWarning::kLimitAboveSwitch, w.in, w.figures),
+            "The current limit can reach 2.59 A with Rsc 0.15 Ω, above the ON Semi MC34063A's "
+            "1.50 A switch rating. No standard resistor keeps the limit within the rating at "
+            "Ipk 1.40 A.");
+  // (5 − 0.3 − 0.35) / (2.59 A / 20 + 7 mA) = 31.8 ohm: 27 in E12, 161 mA.
+  EXPECT_EQ(WarningSentence(SheetWarning::kDriverAboveMaximum, w.in, w.figures),
+            "The driver current 161 mA through Rd 27 Ω is above the ON Semi MC34063A's 100 mA "
+            "maximum.");
+  w.in.vrip = 0.015;
+  w.in.ipk = 0.6;
+  w.figures = ComputeSheet(w.in);
+  EXPECT_EQ(WarningSentence(SheetWarning::kNoEsrMeetsRipple, w.in, w.figures),
+            "No ESR meets the ripple asked with Co 1.5 mF: a larger Co is needed.");
 }
 
 }  // namespace
