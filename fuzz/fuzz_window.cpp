@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <exception>
+#include <limits>
 #include <map>
 #include <set>
 #include <span>
@@ -22,6 +23,7 @@
 #include "app/converter_choices.h"
 #include "app/sheet_model.h"
 #include "design/field_names.h"
+#include "design/number_reading.h"
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
 #include "framework/text.h"
@@ -95,8 +97,56 @@ std::set<std::string, std::less<>> AlsoChanging(const fuzz::Action& action, bool
 
 // The sentence a standing design shows for the tempco field's text.
 std::string TempcoSentence(const std::string& tempco) {
+  if (design::IsAmbiguousComma(tempco))
+    return design::UnreadableSentence("Resistor Tempco.", tempco);
   if (!fw::IsNumber(tempco)) return "Resistor Tempco. is not a number\r";
   return fw::Val(tempco) < 0.0 ? "Resistor Tempco. must not be negative\r" : "";
+}
+
+// The requirement fields with the least each must hold for Go to take it.
+struct Requirement {
+  std::string_view name;
+  double above;  // the value must be above this (-inf: any number)
+};
+constexpr double kAny = -std::numeric_limits<double>::infinity();
+constexpr Requirement kRequirements[] = {
+    {"VinEF", 0.0},     {"VoutEF", kAny},   {"FreqEF", 0.0},    {"IoutEF", 0.0},
+    {"VripEF", 0.0},    {"VsatEF", kAny},   {"VfEF", kAny},     {"VrefEF", 0.0},
+    {"R1R2impEF", 0.0}, {"TmpMinEF", kAny}, {"TmpMaxEF", kAny}, {"RTempcoEF", kAny}};
+
+// A result display with the width it shows in full: a number of at most 12
+// characters, or for the accuracy such a text ending in " volts".
+bool FitsItsDisplay(std::string_view name, std::string_view text) {
+  if (text.empty()) return true;
+  if (fw::Len(text) > 12) return false;
+  if (name == "OutAccST") {
+    if (!text.ends_with(" volts")) return false;
+    text.remove_suffix(6);
+  }
+  return fw::IsNumber(text);
+}
+
+// What a standing design says of its empty results, less a refused R1's
+// sentence at its end: the Ct's sentences, then the accuracy's.
+struct DesignNote {
+  std::string ct;        // "Ct ..." or the L and Co "would be" sentences
+  std::string accuracy;  // the tempco's, the 100% one or the accuracy's width
+};
+
+DesignNote SplitNote(std::string_view messages) {
+  DesignNote note;
+  const auto next = [&messages] {
+    const auto end = messages.find('\r');
+    const std::string_view sentence = messages.substr(0, end == messages.npos ? end : end + 1);
+    messages.remove_prefix(sentence.size());
+    return std::string(sentence);
+  };
+  while (messages.starts_with("Ct ") || messages.starts_with("L would be ") ||
+         messages.starts_with("Co would be ")) {
+    note.ct += next();
+  }
+  if (!messages.empty() && !messages.starts_with("R1 (to GND)")) note.accuracy = next();
+  return note;
 }
 
 std::string Number(int value) {
@@ -192,6 +242,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bool design_stands = false;
   // What was last typed into the two result fields the user may edit.
   std::map<std::string, std::string, std::less<>> typed;
+  // The requirement fields whose text the program wrote last.
+  std::set<std::string, std::less<>> program_wrote;
   for (std::size_t k = 0; k < actions.size(); ++k) {
     const fuzz::Action& action = actions[k];
     const design::Topology topology_before = window.State().Converter;
@@ -202,8 +254,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const bool advancing = action.kind == fuzz::Action::Kind::kAdvance;
     const auto allowed = AlsoChanging(action, advancing && timer_due >= 0);
+    const int before_due = timer_due;
     if (action.kind == fuzz::Action::Kind::kR1Key) timer_due = kTimerPeriodMs;
-    if (advancing && timer_due >= 0) timer_due = action.ms > timer_due ? -1 : timer_due - action.ms;
+    // The timer fires once its period has passed in full.
+    if (advancing && timer_due >= 0) timer_due = action.ms >= timer_due ? -1 : timer_due - action.ms;
     const Texts after = Snapshot(window);
     for (const auto& [name, text] : after) {
       const auto was = before.find(name);
@@ -219,16 +273,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(checks::OnlyCheckSentences(errors, window.State().IswMAX, topology),
                "messages '%s' after:\n%s", driver::Escape(errors).c_str(),
                ToScenario(actions).c_str());
-    if (action.kind != fuzz::Action::Kind::kGo) {
-      FUZZ_CHECK(errors.empty() || errors == before.at("ErrorOut") ||
-                     errors == TempcoSentence(after.at("RTempcoEF")),
-                 "action %zu wrote messages in:\n%s", k, ToScenario(actions).c_str());
+    const bool timer_fired = advancing && timer_due < 0 && before_due >= 0;
+    if (action.kind != fuzz::Action::Kind::kGo && !design_stands) {
+      FUZZ_CHECK(errors.empty() || errors == before.at("ErrorOut"),
+                 "action %zu wrote messages without a design in:\n%s", k,
+                 ToScenario(actions).c_str());
     }
     if (action.kind == fuzz::Action::Kind::kType || action.kind == fuzz::Action::Kind::kR1Key) {
       typed[action.kind == fuzz::Action::Kind::kType ? action.name : "R1EF"] = action.text;
     }
     if (action.kind == fuzz::Action::Kind::kGo) {
-      design_stands = errors.empty() && !after.at("CtST").empty();
+      // A Go that passed may say why it shows no accuracy.
+      design_stands = !after.at("CtST").empty() && (errors.empty() || checks::IsDesignNote(errors));
+      FUZZ_CHECK(design_stands == window.State().DesignStands, "Go: design %d, '%s' in:\n%s",
+                 window.State().DesignStands, driver::Escape(errors).c_str(),
+                 ToScenario(actions).c_str());
       // A field named, or no chip: nothing else is checked and nothing sized.
       const bool field_check = checks::IsFieldCheck(errors, topology);
       FUZZ_CHECK(!field_check || !window.State().DesignStands, "a design stands after '%s' in:\n%s",
@@ -246,11 +305,57 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         topology != topology_before;
     if (ended) design_stands = false;
     if (design_stands) {
-      const std::string sentence = TempcoSentence(after.at("RTempcoEF"));
-      FUZZ_CHECK(errors == sentence && (sentence.empty() || after.at("OutAccST").empty()),
+      const DesignNote note = SplitNote(errors);
+      const std::string_view rest =
+          std::string_view(errors).substr(note.ct.size() + note.accuracy.size());
+      // A refused R1 adds its sentence as the pause ends, until the next edit.
+      FUZZ_CHECK(rest.empty() || (rest.starts_with("R1 (to GND) ") && rest.ends_with('\r') &&
+                                  (timer_fired || errors == before.at("ErrorOut"))),
+                 "action %zu: messages '%s' in:\n%s", k, driver::Escape(errors).c_str(),
+                 ToScenario(actions).c_str());
+      const std::string tempco = TempcoSentence(after.at("RTempcoEF"));
+      FUZZ_CHECK(tempco.empty() || (note.accuracy == tempco && after.at("OutAccST").empty()),
                  "tempco '%s' shows '%s' and accuracy '%s' in:\n%s",
                  driver::Escape(after.at("RTempcoEF")).c_str(), driver::Escape(errors).c_str(),
                  after.at("OutAccST").c_str(), ToScenario(actions).c_str());
+      // A Ct the user typed that sizes nothing is named first.
+      const std::string& ct = after.at("CtST");
+      const bool ct_typed = typed.contains("CtST") && typed.at("CtST") == ct;
+      const auto ct_pf = design::StrictNumber(ct);
+      const bool ct_sizes = ct_pf && *ct_pf >= 10.0 && *ct_pf <= 100000.0;
+      FUZZ_CHECK(ct_sizes || !ct_typed || note.ct.starts_with("Ct "),
+                 "action %zu: Ct '%s' with '%s' in:\n%s", k, driver::Escape(ct).c_str(),
+                 driver::Escape(errors).c_str(), ToScenario(actions).c_str());
+      // Every empty result is explained, but R2 in the R1 pause, a Ct the
+      // program blanked, and the accuracy while the Ct sizes nothing.
+      const bool ct_named = note.ct.starts_with("Ct ");
+      const std::pair<std::string_view, bool> explained[] = {
+          {"CtST", ct_named || !ct_typed},
+          {"RscST", false},
+          {"LST", ct_named || note.ct.find("L would be ") != std::string::npos},
+          {"CoST", ct_named || note.ct.find("Co would be ") != std::string::npos},
+          {"R2ST", ct_named || timer_due >= 0},
+          {"OutAccST", ct_named || !note.accuracy.empty()}};
+      for (const auto& [name, why] : explained) {
+        FUZZ_CHECK(!after.at(std::string(name)).empty() || why,
+                   "action %zu: %s empty with '%s' in:\n%s", k, std::string(name).c_str(),
+                   driver::Escape(errors).c_str(), ToScenario(actions).c_str());
+      }
+    }
+    // No requirement holds a text the program wrote that Go would refuse.
+    for (const Requirement& r : kRequirements) {
+      const std::string name(r.name);
+      const std::string& text = after.at(name);
+      if (action.kind == fuzz::Action::Kind::kType && action.name == name) {
+        program_wrote.erase(name);
+      } else if (text != before.at(name)) {
+        program_wrote.insert(name);
+      }
+      if (!program_wrote.contains(name)) continue;
+      const auto value = design::StrictNumber(text);
+      FUZZ_CHECK(value && *value > r.above, "action %zu wrote '%s' into %s in:\n%s", k,
+                 driver::Escape(text).c_str(), std::string(r.name).c_str(),
+                 ToScenario(actions).c_str());
     }
     for (const std::string& name : kResults) {
       const std::string& text = after.at(name);
@@ -265,6 +370,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const auto typed_text = typed.find(name);
       if (name == "ErrorOut" || (typed_text != typed.end() && typed_text->second == text)) continue;
       FUZZ_CHECK(ShowsAPartOrNothing(name, text), "action %zu shows %s '%s' in:\n%s", k,
+                 name.c_str(), text.c_str(), ToScenario(actions).c_str());
+      FUZZ_CHECK(FitsItsDisplay(name, text), "action %zu shows %s '%s', too wide, in:\n%s", k,
                  name.c_str(), text.c_str(), ToScenario(actions).c_str());
     }
     const app::SheetModel sheet = app::SheetModelOf(window.Window());
