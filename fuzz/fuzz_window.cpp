@@ -4,10 +4,12 @@
 // value that is none, "inf" or "nan", results stand only for the requirements
 // of the last Go that passed in the topology chosen, and a tempco that is no number at or above 0
 // shows its sentence and no accuracy while a design stands. The design sheet
-// stands with the design and writes every figure as a number or a dash.
+// stands with the design and writes every figure as a number or a dash. A
+// sample of the designs is simulated: every figure comes out a number.
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <exception>
 #include <limits>
@@ -30,6 +32,8 @@
 #include "fuzz/window_actions.h"
 #include "harness/check_sentences.h"
 #include "harness/window_driver.h"
+#include "sim/sheet_converter.h"
+#include "sim/simulation.h"
 
 namespace {
 
@@ -205,6 +209,23 @@ void Apply(driver::WindowDriver& window, const fuzz::Action& action) {
   }
 }
 
+// The converter the sheet draws runs to its end (the step budget bounds
+// its time), and gives numbers: the settling time alone may be none, when
+// the design has not settled.
+void CheckSimulation(const app::HeadlessWindow::StandingSheet& sheet, const std::string& scenario) {
+  const sim::SimResults r = sim::Simulate(sim::ConverterOf(sheet.inputs, sheet.figures));
+  if (!r.ran) return;
+  for (const auto& [key, value] : sim::SimKeyValues(r.figures)) {
+    const bool may_be_none = key == "sim_settle" && !r.settled;
+    FUZZ_CHECK(std::isfinite(value) || (may_be_none && std::isnan(value)), "%s is %g in:\n%s",
+               std::string(key).c_str(), value, scenario.c_str());
+  }
+  for (const std::string& w : r.warnings) {
+    FUZZ_CHECK(w.find("inf") == std::string::npos && w.find("nan") == std::string::npos,
+               "the simulation says '%s' in:\n%s", w.c_str(), scenario.c_str());
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -358,6 +379,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool sheet_stands = design_stands && topology == design::Topology::kStepUp;
     FUZZ_CHECK(sheet.stands == sheet_stands, "action %zu: sheet %d, design %d in:\n%s", k,
                sheet.stands, sheet_stands, ToScenario(actions).c_str());
+    // One Go's design in four: a simulation takes milliseconds, an action microseconds.
+    static unsigned designs = 0;
+    if (sheet.stands && action.kind == fuzz::Action::Kind::kGo && ++designs % 4 == 0) {
+      if (const auto standing = window.DesignSheet())
+        CheckSimulation(*standing, ToScenario(actions));
+    }
     if (sheet.stands) {
       const std::string& text = sheet.plain_text;
       FUZZ_CHECK(text.find("inf") == std::string::npos && text.find("nan") == std::string::npos,
