@@ -30,7 +30,7 @@ endif()
 execute_process(COMMAND ${DPKG_DEB} -f ${debs} Depends OUTPUT_VARIABLE depends
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 message(STATUS "Depends: ${depends}")
-foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libstdc\\+\\+6 libc6)
+foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libstdc\\+\\+6 libc6)
   if(NOT depends MATCHES "(^|, )${library}( |,|$)")
     message(FATAL_ERROR "the package does not depend on ${library}: ${depends}")
   endif()

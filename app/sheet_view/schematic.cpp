@@ -3,7 +3,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSvgRenderer>
+
+#include "app/sheet_view/schematic_drawing.h"
 
 // The resource is in a static library, which no symbol of the program reaches:
 // it is registered by hand.
@@ -48,13 +49,13 @@ QByteArray FilledSchematic(design::Topology topology, const std::vector<SheetLin
 }
 
 QImage SchematicImage(const QByteArray& svg, int width) {
-  QSvgRenderer renderer(svg);
-  const QSizeF natural = renderer.viewBoxF().size();
+  const SchematicDrawing drawing(svg);
+  const QSizeF natural = drawing.ViewBox().size();
   const int height = qRound(width * natural.height() / natural.width());
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  renderer.render(&painter);
+  drawing.Paint(painter, image.rect());
   return image;
 }
 

@@ -14,27 +14,16 @@ SchematicWidget::SchematicWidget(QWidget* parent) : QWidget(parent) {
 void SchematicWidget::Load(const QByteArray& svg) {
   if (svg == svg_) return;
   svg_ = svg;
-  unread_ = true;
-  drawn_ = QImage();
+  drawing_ = SchematicDrawing(svg);
+  if (!drawing_.ViewBox().isEmpty()) natural_ = drawing_.ViewBox().size();
   update();
 }
 
 void SchematicWidget::paintEvent(QPaintEvent*) {
-  const qreal ratio = devicePixelRatioF();
-  if (drawn_.size() != size() * ratio) Draw(ratio);
-  QPainter(this).drawImage(0, 0, drawn_);
-}
-
-void SchematicWidget::Draw(qreal ratio) {
-  if (unread_) renderer_.load(svg_);
-  unread_ = false;
-  drawn_ = QImage(size() * ratio, QImage::Format_RGB32);
-  drawn_.setDevicePixelRatio(ratio);
-  drawn_.fill(Qt::white);
-  QPainter painter(&drawn_);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const QSizeF box = QSizeF(kNatural).scaled(size(), Qt::KeepAspectRatio);
-  renderer_.render(&painter, QRectF(QPointF((width() - box.width()) / 2, 0), box));
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  const QSizeF box = natural_.scaled(size(), Qt::KeepAspectRatio);
+  drawing_.Paint(painter, QRectF(QPointF((width() - box.width()) / 2, 0), box));
 }
 
 }  // namespace app::sheet

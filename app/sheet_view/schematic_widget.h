@@ -1,13 +1,10 @@
-// The schematic scaled to the room it gets, its proportions kept. Qt SVG
-// draws text as outlines, which takes milliseconds, so a drawing is kept
-// until the schematic or the size changes; and a new schematic is read only
-// when it is next drawn.
+// The schematic scaled to the room it gets, its proportions kept.
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
-#include <QSvgRenderer>
 #include <QWidget>
+
+#include "app/sheet_view/schematic_drawing.h"
 
 namespace app::sheet {
 
@@ -16,25 +13,18 @@ class SchematicWidget : public QWidget {
   explicit SchematicWidget(QWidget* parent);
 
   void Load(const QByteArray& svg);
-  QSize sizeHint() const override { return kNatural; }
+  QSize sizeHint() const override { return natural_.toSize(); }
   // The height that shows the drawing whole at `width`.
-  int FullHeight(int width) const {
-    return qRound(width * double(kNatural.height()) / kNatural.width());
-  }
+  int FullHeight(int width) const { return qRound(width * natural_.height() / natural_.width()); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // The template's own size, which it is drawn to scale with.
-  static constexpr QSize kNatural{800, 405};
-
-  void Draw(qreal ratio);
-
-  QSvgRenderer renderer_;
   QByteArray svg_;
-  bool unread_ = false;
-  QImage drawn_;
+  SchematicDrawing drawing_{{}};
+  // The template's own size, which it is drawn to scale with.
+  QSizeF natural_{800, 405};
 };
 
 }  // namespace app::sheet

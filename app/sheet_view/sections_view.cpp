@@ -1,13 +1,17 @@
 #include "app/sheet_view/sections_view.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QVBoxLayout>
 
 #include "app/sheet_view/readable_tables.h"
-#include "framework/qt/text_colour.h"
+#include "app/sheet_view/warning_colour.h"
 
 namespace app::sheet {
 namespace {
+
+// Marks a warning's label.
+constexpr char kWarning[] = "warning";
 
 QList<int> Shape(const std::vector<design::SheetSection>& sections) {
   QList<int> shape;
@@ -31,11 +35,14 @@ QStringList Texts(const std::vector<design::SheetSection>& sections) {
   return texts;
 }
 
-// The warnings' red, made to read on the sheet's background, light or dark.
+// The warnings' palette: only their text's colour set, so that the rest
+// follows the sheet's. On the sheet's Base background a label writes in the
+// Text role, not in WindowText.
 QPalette WarningPalette(const QWidget& sheet) {
-  QPalette palette = sheet.palette();
-  palette.setColor(QPalette::WindowText,
-                   fw::qt::ReadableOn(QColor(0xb0, 0x00, 0x00), palette.color(QPalette::Base)));
+  QPalette palette;
+  const QColor red = WarningColour(sheet.palette().color(QPalette::Window));
+  palette.setColor(QPalette::WindowText, red);
+  palette.setColor(QPalette::Text, red);
   return palette;
 }
 
@@ -98,13 +105,16 @@ void SectionsView::Rebuild(const std::vector<design::SheetSection>& sections) {
     }
     for (std::size_t r = 0; r < section.rows.size(); ++r) {
       for (int c = 0; c < int(section.rows[r].size()); ++c) {
-        QLabel* cell = add(table, font());
         // A sentence alone on its row spans the columns.
         const int span = section.rows[r].size() == 1 ? columns : 1;
+        QLabel* cell = add(table, font());
+        if (columns > 1) MarkCell(*cell, int(r), c, span);
         grid->addWidget(cell, int(r) + 1, c, 1, span);
         cell->setWordWrap(section.rows[r].size() == 1);
-        if (section.warnings) cell->setPalette(WarningPalette(*this));
-        if (columns > 1) MarkCell(*cell, int(r), c);
+        if (section.warnings) {
+          cell->setProperty(kWarning, true);
+          cell->setPalette(WarningPalette(*this));
+        }
       }
     }
     grid->setColumnStretch(grid->columnCount() - 1, 1);
@@ -112,6 +122,15 @@ void SectionsView::Rebuild(const std::vector<design::SheetSection>& sections) {
     column->addSpacing(8);
   }
   column->addStretch(1);
+}
+
+void SectionsView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::PaletteChange) return;
+  // The desktop's theme changed: the red follows it.
+  for (QLabel* label : std::as_const(labels_)) {
+    if (label->property(kWarning).toBool()) label->setPalette(WarningPalette(*this));
+  }
 }
 
 }  // namespace app::sheet

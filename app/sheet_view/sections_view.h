@@ -17,6 +17,9 @@ class SectionsView : public QWidget {
 
   void Show(const std::vector<design::SheetSection>& sections);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void Rebuild(const std::vector<design::SheetSection>& sections);
 

@@ -6,7 +6,6 @@
 #include "app/sheet_model.h"
 #include "app/sheet_view/schematic.h"
 #include "app/sheet_view/sheet_file.h"
-#include "app/sheet_view/sheet_html.h"
 
 namespace app::sheet {
 
@@ -25,8 +24,8 @@ QString ExportSheet(const MC34063& window, const QString& path) {
     return QStringLiteral("The sheet was not saved: it shows no design for “%1”.")
         .arg(QDir::toNativeSeparators(path));
   }
-  SheetPicture picture(FilledSchematic(model.topology, model.schematic), SheetHtml(model.sections));
-  return SaveSheet(picture, path);
+  return SaveSheet(SheetPage(FilledSchematic(model.topology, model.schematic), model.sections),
+                   path);
 }
 
 }  // namespace app::sheet

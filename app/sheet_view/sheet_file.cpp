@@ -7,13 +7,12 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 namespace app::sheet {
 namespace {
 
 // One A4 page, the sheet scaled to its width or, when taller, its height.
-bool WritePdf(SheetPicture& picture, QIODevice& file) {
+bool WritePdf(const SheetPage& picture, QIODevice& file) {
   QPdfWriter pdf(&file);
   pdf.setTitle(QStringLiteral("Design sheet"));
   pdf.setResolution(300);
@@ -28,21 +27,13 @@ bool WritePdf(SheetPicture& picture, QIODevice& file) {
   return painter.end();
 }
 
-bool WriteSvg(SheetPicture& picture, QIODevice& file) {
-  QSvgGenerator svg;
-  svg.setOutputDevice(&file);
-  svg.setTitle(QStringLiteral("Design sheet"));
-  const QSizeF size = picture.Size();
-  svg.setSize(size.toSize());
-  svg.setViewBox(QRectF(QPointF(), size));
-  QPainter painter;
-  if (!painter.begin(&svg)) return false;
-  picture.Paint(painter);
-  return painter.end();
+bool WriteSvg(const SheetPage& picture, QIODevice& file) {
+  const QByteArray svg = picture.Svg();
+  return file.write(svg) == svg.size();
 }
 
 // Twice the schematic's size, crisp on a scaled screen.
-bool WritePng(SheetPicture& picture, QIODevice& file) {
+bool WritePng(const SheetPage& picture, QIODevice& file) {
   constexpr double kScale = 2.0;
   QImage image((picture.Size() * kScale).toSize(), QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -57,9 +48,9 @@ bool WritePng(SheetPicture& picture, QIODevice& file) {
 
 }  // namespace
 
-QString SaveSheet(SheetPicture& picture, const QString& path) {
+QString SaveSheet(const SheetPage& picture, const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
-  bool (*write)(SheetPicture&, QIODevice&) = nullptr;
+  bool (*write)(const SheetPage&, QIODevice&) = nullptr;
   if (suffix == QLatin1String("pdf")) write = WritePdf;
   if (suffix == QLatin1String("svg")) write = WriteSvg;
   if (suffix == QLatin1String("png")) write = WritePng;

@@ -17,9 +17,7 @@ SheetOpener::~SheetOpener() {
 void SheetOpener::Open() {
   if (view_ == nullptr) Make();
   Refresh();
-  sheet_->show();
-  sheet_->raise();
-  sheet_->activateWindow();
+  view_->Open();
 }
 
 void SheetOpener::Refresh() {

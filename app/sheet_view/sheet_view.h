@@ -16,6 +16,9 @@ class SheetView {
   // The sheet's top-level window; its parent owns it.
   virtual QWidget* Window() = 0;
   virtual void Show(const SheetModel& model) = 0;
+  // Brings the window up, whole on its screen: beside the calculator on the
+  // first opening where there is room, and where the user left it after.
+  virtual void Open() = 0;
   // The schematic as drawn: its template with the values filled in; empty
   // while no design stands.
   virtual QByteArray Schematic() const = 0;

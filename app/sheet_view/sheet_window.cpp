@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -16,7 +17,8 @@
 #include "app/sheet_view/schematic_widget.h"
 #include "app/sheet_view/sections_view.h"
 #include "app/sheet_view/sheet_file.h"
-#include "app/sheet_view/sheet_html.h"
+#include "app/sheet_view/sheet_page.h"
+#include "app/sheet_view/sheet_placement.h"
 #include "app/sheet_view/sheet_view.h"
 
 namespace app::sheet {
@@ -55,10 +57,27 @@ class SheetWindow final : public QMainWindow, public SheetView {
     layout->addWidget(none_, 1);
     setCentralWidget(content);
     BuildMenus();
-    resize(820, 900);
   }
 
   QWidget* Window() override { return this; }
+
+  void Open() override {
+    QWidget* calculator = parentWidget()->window();
+    const QRect screen = calculator->screen()->availableGeometry();
+    // Until it is first shown the window has no frame: the calculator's
+    // tells what the desktop adds.
+    const QRect outer = calculator->frameGeometry(), inner = calculator->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (!placed_ || !screen.contains(frameGeometry())) {
+      setGeometry(SheetGeometry(screen, outer, frame, placed_ ? size() : kSheetSize));
+    }
+    placed_ = true;
+    FitSchematic();
+    show();
+    raise();
+    activateWindow();
+  }
   QByteArray Schematic() const override { return svg_; }
 
   void Show(const SheetModel& model) override {
@@ -74,6 +93,7 @@ class SheetWindow final : public QMainWindow, public SheetView {
       sections_ = model.sections;
       plain_ = QString::fromStdString(model.plain_text);
       schematic_->Load(svg_);
+      FitSchematic();  // another converter's drawing has its own proportions
       schematic_->setAccessibleDescription(
           QString::fromStdString(SchematicDescription(model.topology, model.schematic)));
       text_->Show(sections_);
@@ -86,14 +106,23 @@ class SheetWindow final : public QMainWindow, public SheetView {
   }
 
  protected:
-  // The schematic takes no more height than it can fill; the text the rest.
   void resizeEvent(QResizeEvent* event) override {
     QMainWindow::resizeEvent(event);
-    schematic_->setMaximumHeight(
-        std::max(schematic_->minimumHeight(), schematic_->FullHeight(schematic_->width())));
+    FitSchematic();
   }
 
  private:
+  // The schematic as wide as the window and as high as that width draws it,
+  // but for room left to the text; set before the layout places it, so that
+  // the first frame has it.
+  void FitSchematic() {
+    const QMargins margins = centralWidget()->layout()->contentsMargins();
+    const int width = this->width() - margins.left() - margins.right();
+    const int room = height() - menuBar()->sizeHint().height() - 160;
+    schematic_->setFixedHeight(std::max(schematic_->minimumSizeHint().height(),
+                                        std::min(schematic_->FullHeight(width), room)));
+  }
+
   void BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     save_ = file->addAction(QStringLiteral("Save &As…"), this, &SheetWindow::SaveAs);
@@ -129,8 +158,8 @@ class SheetWindow final : public QMainWindow, public SheetView {
     });
     dialog.selectFile(QStringLiteral("design-sheet.pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    SheetPicture picture(svg_, SheetHtml(sections_));
-    const QString failure = SaveSheet(picture, dialog.selectedFiles().constFirst());
+    const QString failure =
+        SaveSheet(SheetPage(svg_, sections_), dialog.selectedFiles().constFirst());
     if (!failure.isEmpty()) QMessageBox::warning(this, QStringLiteral("Design Sheet"), failure);
   }
 
@@ -140,6 +169,7 @@ class SheetWindow final : public QMainWindow, public SheetView {
   QLabel* none_ = nullptr;
   QAction* copy_ = nullptr;
   QAction* save_ = nullptr;
+  bool placed_ = false;
   QByteArray svg_;
   std::vector<design::SheetSection> sections_;
   QString plain_;

@@ -13,29 +13,12 @@
 
 #include "framework/qt/text_colour.h"
 #include "harness/qt_driver.h"
+#include "harness/qt_palettes.h"
 #include "harness/qt_program.h"
 
 namespace {
 
 using qt_driver::Find;
-
-// A dark desktop theme of the kind GTK's Adwaita dark gives Qt.
-QPalette DarkPalette() {
-  QPalette p;
-  const QColor light(238, 238, 236);
-  for (auto [role, color] : {std::pair{QPalette::Window, QColor(48, 48, 48)},
-                             {QPalette::Base, QColor(45, 45, 45)},
-                             {QPalette::AlternateBase, QColor(53, 53, 53)},
-                             {QPalette::Button, QColor(53, 53, 53)},
-                             {QPalette::WindowText, light},
-                             {QPalette::Text, light},
-                             {QPalette::ButtonText, light},
-                             {QPalette::Highlight, QColor(21, 83, 158)},
-                             {QPalette::HighlightedText, QColor(255, 255, 255)}}) {
-    p.setColor(role, color);
-  }
-  return p;
-}
 
 // What the text in `area` of `image` is painted on: the middle colour by
 // lightness inside its frame, the text's own pixels being few.
@@ -84,7 +67,7 @@ QStringList Unreadable(QMainWindow* frame) {
 TEST(Palette, EveryTextReadsOnALightAndOnADarkPaletteTheMessagesTooAlsoAfterASwitch) {
   const QPalette original = QApplication::palette();
   const QPalette light = QApplication::style()->standardPalette();
-  const QPalette dark = DarkPalette();
+  const QPalette dark = qt_palettes::Dark();
   for (const auto& [start, then] : {std::pair{light, dark}, std::pair{dark, light}}) {
     QApplication::setPalette(start);
     qt_program::RunProgram([then = then](QMainWindow* frame) {
