@@ -109,8 +109,9 @@ std::string DesignHelp(const DesignOptions& o) {
          "types the hand edits.\n"
          "A field left out keeps what the window shows then; Vin, Vout, Iout and Vf start\n"
          "empty. Texts are typed as given, so \"0,4\" is 0.4 as in the window.\n\n"
-         "A row is named by the whole row or by a part that fits one row only, in any\n"
-         "case, with runs of blanks as one. Step-up is the converter at start.\n" +
+         "Converter and rows: step-up is the converter at start. A row is named by the\n"
+         "whole row or by a part that fits one row only, in any case, with runs of\n"
+         "blanks as one.\n" +
          OptionLines(o.Rows()) + "\nFields:\n" + OptionLines(o.Fields()) + "\nHand edits:\n" +
          OptionLines({o.ct, o.r1}) + "\nOutput:\n" + OptionLines(o.Output()) +
          "\nExit status: 0 when a design stands, 1 when Go refuses it or a file cannot be\n"
