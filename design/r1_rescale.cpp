@@ -43,6 +43,8 @@ void Calculator::UItimer_Action() {
               " gives R1 || R2 outside 10 Ω to 100 MΩ" + kCR;
   }
 
+  fw::TextField& ct_field = controls_.Field(field::kCt);
+  const std::string ct_before = ct_field.Text();
   if (s.LastR1 > 0.0 && refusal.empty()) {
     s.R1R2Imp = s.R1R2Imp * ratio;
     rescaling_divider_ = true;
@@ -53,6 +55,9 @@ void Calculator::UItimer_Action() {
     r1_field.SetText(fw::Str(s.LastR1));
   }
   ReEvaluate();
+  // A typed Ct that no refresh may replace comes back after the blanking,
+  // and with it the parts and its sentence.
+  if (ct_field.Text().empty() && !ct_before.empty()) ct_field.SetText(ct_before);
   if (!refusal.empty()) {
     fw::StaticText& errors = controls_.Label(field::kErrors);
     errors.SetText(errors.Text() + refusal);
