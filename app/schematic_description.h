@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "app/sheet_model.h"
+#include "design/topology.h"
 
 namespace app {
 
 // `values` are the schematic's texts by placeholder ("Vin", "Rsc", ...); a
 // part without one is named without a value.
-std::string SchematicDescription(const std::vector<SheetLine>& values);
+std::string SchematicDescription(design::Topology topology, const std::vector<SheetLine>& values);
 
 }  // namespace app

@@ -118,9 +118,9 @@ constexpr ChipDatasheet Ncp3064() {
   return d;
 }
 
-// ON Semiconductor NCP3065/D: p. 1, Features, an integrated 1.5 A switch;
-// Figure 1, pin 8 not connected. Its other figures, and the NCP3066's, were
-// not at hand.
+// ON Semiconductor NCP3065/D (a public copy whose revision line was not at
+// hand): p. 1, Features, an integrated 1.5 A switch; Figure 1, pin 8 not
+// connected. Its other figures, and the NCP3066's, were not at hand.
 constexpr ChipDatasheet Ncp3065() {
   ChipDatasheet d = DarlingtonOnly(AssumedFromMc34063a());
   d.switch_current = Cited(1.5);

@@ -45,14 +45,12 @@ void Calculator::CtST_TextChange() {
   s.LastR1 = parts.r1 / 1000.0;
 
   c.Label(field::kRsc).SetText(PartText(parts.rsc));
-  // L and Co need a Ct that can be bought; the other parts do not. A blank
-  // the program writes itself is no one's mistake and gets no sentence.
-  const bool blanked_by_program =
-      ct_field.CurrentChangeOrigin() == fw::ChangeOrigin::Code && ct_field.Text().empty();
-  ct_sentences_ = blanked_by_program ? std::string() : TypedCtSentence(ct_field.Text(), typed);
+  // L and Co need a Ct that can be bought; the other parts do not. The
+  // program's own blanks end the design or are written over at once.
+  ct_sentences_ = TypedCtSentence(ct_field.Text(), typed);
   std::string inductor;
   std::string capacitor;
-  if (ct_sentences_.empty() && !blanked_by_program) {
+  if (ct_sentences_.empty()) {
     if (Within(kLRange, parts.l_uh * 1e-6)) {
       inductor = fw::Format(parts.l_uh, "####.0");
     } else {

@@ -43,7 +43,12 @@ void Calculator::UItimer_Action() {
               " gives R1 || R2 outside 10 Ω to 100 MΩ" + kCR;
   }
 
+  fw::TextField& ct_field = controls_.Field(field::kCt);
+  const std::string ct_before = ct_field.Text();
   if (s.LastR1 > 0.0 && refusal.empty()) {
+    // Kept on purpose: the impedance scales by the typed R1 over the rounded
+    // one shown, and the design then rounds R1 anew, so a typed 2.2 may come
+    // back as 2.4.
     s.R1R2Imp = s.R1R2Imp * ratio;
     rescaling_divider_ = true;
     controls_.Field(field::kR1R2Imp).SetText(fw::Str(s.R1R2Imp));
@@ -53,6 +58,9 @@ void Calculator::UItimer_Action() {
     r1_field.SetText(fw::Str(s.LastR1));
   }
   ReEvaluate();
+  // A typed Ct that no refresh may replace comes back after the blanking,
+  // and with it the parts and its sentence.
+  if (ct_field.Text().empty() && !ct_before.empty()) ct_field.SetText(ct_before);
   if (!refusal.empty()) {
     fw::StaticText& errors = controls_.Label(field::kErrors);
     errors.SetText(errors.Text() + refusal);

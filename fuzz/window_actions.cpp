@@ -8,11 +8,12 @@ namespace {
 
 // Texts that reach whole designs and their edges far sooner than random
 // bytes: the worked example, limits, and hostile numbers (1e308 makes parts
-// beyond any double).
+// beyond any double, 1e306 overflows the impedance through R1, 1e6 ppm
+// makes the resistor error reach 100%, "1,500" may separate thousands).
 constexpr std::array<std::string_view, 32> kTexts = {
-    "5",    "12", "0.1", "0.4",    "1.3", "1.25", "1500", "33000", "820", "2.2",  "470",
-    "-40",  "85", "200", "0",      "-0",  "",     "abc",  "nan",   "inf", "-inf", "1e999",
-    "1e-9", "3",  "40",  "100000", "1.6", "5.6",  "-5",   "0.05",  "1,5", "1e308"};
+    "5",      "12", "0.1", "0.4",    "1.3", "1.25",  "1500", "33000", "820", "2.2",   "470",
+    "-40",    "85", "200", "0",      "-0",  "",      "abc",  "nan",   "inf", "1e306", "1e999",
+    "1e-300", "3",  "40",  "100000", "1.6", "1,500", "-5",   "1e6",   "1,5", "1e308"};
 
 class Reader {
  public:

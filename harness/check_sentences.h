@@ -107,7 +107,7 @@ inline constexpr std::string_view kErrorReaches100 =
 
 // True when `messages` holds what a standing design may say of the results
 // it leaves empty, at least one sentence: first the Ct's (the Ct typed, or
-// the L and Co it gives), then the accuracy's.
+// the L and Co it gives), then the accuracy's, then a refused R1's.
 inline bool IsDesignNote(std::string_view messages) {
   std::string_view rest = messages;
   if (!ConsumeSentence(rest, "Ct ")) {
@@ -117,6 +117,7 @@ inline bool IsDesignNote(std::string_view messages) {
   if (!ConsumeSentence(rest, "Resistor Tempco. ") && !Consume(rest, kErrorReaches100)) {
     ConsumeSentence(rest, "Output Accuracy would be ");
   }
+  ConsumeSentence(rest, "R1 (to GND) ");  // a refused hand edit, as its pause ends
   return !messages.empty() && rest.empty();
 }
 

@@ -1,7 +1,7 @@
 // Replays a scenario from standard input, one action a line (type NAME TEXT,
 // pick NAME ROW, go, converter WORD, r1 TEXT, advance MS, show NAME..., dump,
-// look, sheet, warnings, datasheet), and prints what it shows. A line that is
-// no action ends the run with status 2.
+// look, sheet, warnings, datasheet, simulate), and prints what it shows. A
+// line that is no action ends the run with status 2.
 #include <iostream>
 #include <string>
 

@@ -16,6 +16,8 @@
 #include "framework/popup_menu.h"
 #include "framework/text_field.h"
 #include "harness/look.h"
+#include "sim/sheet_converter.h"
+#include "sim/simulation.h"
 
 namespace driver {
 namespace {
@@ -68,6 +70,19 @@ std::string WindowDriver::SheetWarnings() const {
   for (design::SheetWarning warning : sheet->figures.warnings) {
     out += "warning\t" + design::WarningSentence(warning, sheet->inputs, sheet->figures) + '\n';
   }
+  return out;
+}
+
+std::string WindowDriver::Simulation() const {
+  const auto sheet = DesignSheet();
+  if (!sheet) return "none\n";
+  const sim::SimResults r = sim::Simulate(sim::ConverterOf(sheet->inputs, sheet->figures));
+  if (!r.ran) return "none\n";
+  std::string out;
+  for (const auto& [key, value] : sim::SimKeyValues(r.figures)) {
+    out += std::string(key) + '\t' + SixDigits(value) + '\n';
+  }
+  for (const std::string& warning : r.warnings) out += "warning\t" + warning + '\n';
   return out;
 }
 
@@ -128,6 +143,10 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   }
   if (verb == "warnings" && rest.empty()) {
     shown += SheetWarnings();
+    return true;
+  }
+  if (verb == "simulate" && rest.empty()) {
+    shown += Simulation();
     return true;
   }
   if (verb == "go" && rest.empty()) {

@@ -25,15 +25,19 @@ class WindowDriver : public app::HeadlessWindow {
   // The design sheet's warnings, one "warning\tSENTENCE" line each, or the
   // line "none" while no design stands.
   std::string SheetWarnings() const;
+  // The design sheet's converter simulated: one "KEY\tVALUE" line per figure
+  // as Sheet() writes them, then one "warning\tSENTENCE" line per warning; or
+  // "none" while no design stands or its parts cannot run.
+  std::string Simulation() const;
 
   // Runs one replay line, appending what it shows to `shown`; false for a
   // line that is no action. Besides the user's actions: "show NAME..." shows
   // the named controls, "dump" all of them; blank lines and lines starting
   // with '#' are shown as they stand; "look" shows the window's layout and
   // "sheet" the design sheet's figures and warnings, "warnings" its warnings
-  // alone; "converter step-up|step-down|inverting" chooses from the Converter
-  // menu; "datasheet" shows the chosen chip's datasheet figures, one
-  // "LABEL\tVALUE" line each.
+  // alone, "simulate" its simulation; "converter step-up|step-down|inverting"
+  // chooses from the Converter menu; "datasheet" shows the chosen chip's
+  // datasheet figures, one "LABEL\tVALUE" line each.
   bool Apply(std::string_view line, std::string& shown);
 };
 

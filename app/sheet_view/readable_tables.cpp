@@ -1,6 +1,7 @@
 #include "app/sheet_view/readable_tables.h"
 
 #include <QAccessibleWidget>
+#include <algorithm>
 
 namespace app::sheet {
 namespace {
@@ -8,6 +9,7 @@ namespace {
 constexpr char kKind[] = "sheetKind";
 constexpr char kRow[] = "sheetRow";
 constexpr char kColumn[] = "sheetColumn";
+constexpr char kSpan[] = "sheetSpan";
 constexpr char kRows[] = "sheetRows";
 constexpr char kColumns[] = "sheetColumns";
 
@@ -16,11 +18,18 @@ enum Kind { kNone, kHeading, kTable, kHead, kCell };
 Kind KindOf(const QObject& object) { return Kind(object.property(kKind).toInt()); }
 int IntOf(const QObject& object, const char* name) { return object.property(name).toInt(); }
 
-// A head or cell of `table` at `row` (-1 for the heads) and `column`.
+int SpanOf(const QObject& object) { return std::max(1, IntOf(object, kSpan)); }
+
+// The head or cell of `table` at `row` (-1 for the heads) that covers
+// `column`.
 QLabel* Find(const QWidget& table, int row, int column) {
   for (QLabel* label : table.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
     const bool head = KindOf(*label) == kHead;
-    if ((head ? -1 : IntOf(*label, kRow)) == row && IntOf(*label, kColumn) == column) return label;
+    const int first = IntOf(*label, kColumn);
+    if ((head ? -1 : IntOf(*label, kRow)) == row && column >= first &&
+        column < first + SpanOf(*label)) {
+      return label;
+    }
   }
   return nullptr;
 }
@@ -58,7 +67,7 @@ class CellInterface : public LabelInterface, public QAccessibleTableCellInterfac
   QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
   int columnIndex() const override { return IntOf(*widget(), kColumn); }
   int rowIndex() const override { return IntOf(*widget(), kRow); }
-  int columnExtent() const override { return 1; }
+  int columnExtent() const override { return SpanOf(*widget()); }
   int rowExtent() const override { return 1; }
   QAccessibleInterface* table() const override { return Spoken(widget()->parentWidget()); }
 };
@@ -137,10 +146,11 @@ void MarkHead(QLabel& head, int column) {
   head.setProperty(kColumn, column);
 }
 
-void MarkCell(QLabel& cell, int row, int column) {
+void MarkCell(QLabel& cell, int row, int column, int span) {
   cell.setProperty(kKind, kCell);
   cell.setProperty(kRow, row);
   cell.setProperty(kColumn, column);
+  cell.setProperty(kSpan, span);
 }
 
 }  // namespace app::sheet

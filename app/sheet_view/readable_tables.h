@@ -15,6 +15,7 @@ void MarkHeading(QLabel& title);
 // `table` holds the heads and the cells as its only child widgets.
 void MarkTable(QWidget& table, int rows, int columns);
 void MarkHead(QLabel& head, int column);
-void MarkCell(QLabel& cell, int row, int column);
+// A cell `span` columns wide.
+void MarkCell(QLabel& cell, int row, int column, int span = 1);
 
 }  // namespace app::sheet

@@ -105,16 +105,16 @@ void SectionsView::Rebuild(const std::vector<design::SheetSection>& sections) {
     }
     for (std::size_t r = 0; r < section.rows.size(); ++r) {
       for (int c = 0; c < int(section.rows[r].size()); ++c) {
-        QLabel* cell = add(table, font());
         // A sentence alone on its row spans the columns.
         const int span = section.rows[r].size() == 1 ? columns : 1;
+        QLabel* cell = add(table, font());
+        if (columns > 1) MarkCell(*cell, int(r), c, span);
         grid->addWidget(cell, int(r) + 1, c, 1, span);
         cell->setWordWrap(section.rows[r].size() == 1);
         if (section.warnings) {
           cell->setProperty(kWarning, true);
           cell->setPalette(WarningPalette(*this));
         }
-        if (columns > 1) MarkCell(*cell, int(r), c);
       }
     }
     grid->setColumnStretch(grid->columnCount() - 1, 1);

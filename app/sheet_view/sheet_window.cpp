@@ -95,7 +95,7 @@ class SheetWindow final : public QMainWindow, public SheetView {
       schematic_->Load(svg_);
       FitSchematic();  // another converter's drawing has its own proportions
       schematic_->setAccessibleDescription(
-          QString::fromStdString(SchematicDescription(model.schematic)));
+          QString::fromStdString(SchematicDescription(model.topology, model.schematic)));
       text_->Show(sections_);
     }
     copy_->setEnabled(model.stands);

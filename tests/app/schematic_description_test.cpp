@@ -9,7 +9,7 @@ TEST(SchematicDescription, EachPartWithItsValueAndItsNodesInTheDrawingsOrder) {
   const std::vector<SheetLine> values = {{"Vin", "5 V"},  {"Vout", "12 V"},   {"Rsc", "0.47 Ω"},
                                          {"L", "253 µH"}, {"D", "Vf 400 mV"}, {"Co", "180 µF"},
                                          {"R2", "13 kΩ"}, {"R1", "1.6 kΩ"},   {"Ct", "820 pF"}};
-  EXPECT_EQ(SchematicDescription(values),
+  EXPECT_EQ(SchematicDescription(design::Topology::kStepUp, values),
             "Step-up converter: Vin 5 V in, Vout 12 V out. MC34063 pin 6 (Vcc) at Vin; pins 4 "
             "(GND) and 2 (SwE) at ground; Cin from Vin to ground; Rsc 0.47 Ω from Vin to pin 7 "
             "(Ipk); Rd from pin 7's node to pin 8 (DrC); L 253 µH from pin 7's node to pin 1 "
@@ -19,10 +19,36 @@ TEST(SchematicDescription, EachPartWithItsValueAndItsNodesInTheDrawingsOrder) {
 }
 
 TEST(SchematicDescription, APartWithoutAValueIsNamedAlone) {
-  const std::string text = SchematicDescription({{"Cin", "100 µF"}, {"Rd", ""}});
+  const std::string text =
+      SchematicDescription(design::Topology::kStepUp, {{"Cin", "100 µF"}, {"Rd", ""}});
   EXPECT_NE(text.find("; Cin 100 µF from Vin to ground;"), std::string::npos) << text;
   EXPECT_NE(text.find("; Rd from pin 7's node"), std::string::npos) << text;
   EXPECT_NE(text.find("Vin in, Vout out."), std::string::npos) << text;
+}
+
+// Where the step-down and the inverting converter differ from the step-up,
+// as their schematics draw them.
+TEST(SchematicDescription, EachConverterJoinsItsPartsAsDrawn) {
+  struct Case {
+    design::Topology topology;
+    std::vector<std::string> said;
+  };
+  const Case cases[] = {
+      {design::Topology::kStepDown,
+       {"Step-down converter: Vin in", "pins 1 (SwC) and 8 (DrC) at pin 7's node",
+        "pin 4 (GND) at ground;", "; L from pin 2 (SwE) to Vout;",
+        "; D from ground, its anode, to pin 2's node, its cathode;",
+        "; Ct from pin 3 (Ct) to ground."}},
+      {design::Topology::kInverting,
+       {"Inverting converter: Vin in", "pin 4 (GND) at Vout;", "; L from pin 2 (SwE) to ground;",
+        "; D from Vout, its anode, to pin 2's node, its cathode;",
+        "; R2 from ground to pin 5 (FB); R1 from pin 5 to Vout;", "; Ct from pin 3 (Ct) to Vout."}},
+  };
+  for (const Case& c : cases) {
+    const std::string text = SchematicDescription(c.topology, {});
+    for (const std::string& part : c.said) EXPECT_NE(text.find(part), std::string::npos) << text;
+    EXPECT_EQ(text.find("Rd"), std::string::npos) << text;  // no driver resistor drawn
+  }
 }
 
 }  // namespace

@@ -283,6 +283,25 @@ TEST(CommandLine, TheManualPageAndTheCompletionKnowEveryOption) {
   EXPECT_EQ(options(FileText(RA_DIST_DIR "/ra34063.1"), "\\-\\-"), listed);
 }
 
+// Every key of the JSON, nested ones included, is documented in the README.
+TEST(CommandLine, TheReadmeNamesEveryJsonKey) {
+  const std::string readme = FileText(RA_DIST_DIR "/../README.md");
+  const QJsonObject o =
+      QJsonDocument::fromJson(
+          QByteArray::fromStdString(Program(kWorkedExample + QStringList{"--json"}).out))
+          .object();
+  std::vector<QJsonObject> objects{o, o["results"].toObject(), o["sheet"].toObject(),
+                                   o["results"].toObject()["ct"].toObject()};
+  std::size_t keys = 0;
+  for (const QJsonObject& object : objects) {
+    for (const QString& key : object.keys()) {
+      ++keys;
+      EXPECT_NE(readme.find('`' + Utf8(key) + '`'), std::string::npos) << Utf8(key);
+    }
+  }
+  EXPECT_GT(keys, 40u);
+}
+
 // One random design, given both as the command line's options and as replay
 // lines; the window's replay and the program's JSON must agree on it.
 struct RandomDesign {

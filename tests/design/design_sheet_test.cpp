@@ -262,6 +262,27 @@ TEST(DesignSheet, WarnsOfAnOutputMoreThanOnePercentOff) {
   EXPECT_TRUE(Warns(ComputeSheet(in), SheetWarning::kOutputOffTarget));
 }
 
+TEST(DesignSheet, WarnsOfATemperatureRangeBeyondTheChips) {
+  // The worked example's chip, the ON Semi MC34063A, runs from 0 to 70 °C.
+  const struct {
+    double low, high;
+    bool chip_named, warns;
+  } cases[] = {{0.0, 70.0, true, false},
+               {-1e-9, 70.0, true, true},
+               {0.0, 70.000001, true, true},
+               {10.0, 60.0, true, false},
+               {-40.0, 125.0, false, false}};
+  for (const auto& c : cases) {
+    SheetInputs in = WorkedInputs();
+    ASSERT_EQ(in.chip, "ON Semi MC34063A");
+    if (!c.chip_named) in.chip = {};
+    in.temp_min = c.low;
+    in.temp_max = c.high;
+    EXPECT_EQ(Warns(ComputeSheet(in), SheetWarning::kTemperatureBeyondChip), c.warns)
+        << c.low << " " << c.high;
+  }
+}
+
 TEST(DesignSheet, SpreadsTheOutputByTheErrorOfTheAccuracy) {
   SheetInputs in = WorkedInputs();
   // Without tolerance, drift and reference error only the bias current is

@@ -145,6 +145,23 @@ TEST(SheetText, SaysWhichLimitTheFrequencyAndTheInductorMiss) {
             "L, 10 µH, is below the minimum of 15.4 µH for this on-time and peak current.");
 }
 
+TEST(SheetText, WritesATemperatureRangeWithTrueMinusSigns) {
+  Worked w = WorkedSheet();
+  const struct {
+    double low, high;
+    const char* range;
+  } cases[] = {{-40.0, 70.0, "\u221240\u202670 °C"},
+               {-1e30, -0.5, "\u22121e+30\u2026\u22120.5 °C"},
+               {0.0, 125.5, "0\u2026125.5 °C"}};
+  for (const auto& c : cases) {
+    w.in.temp_min = c.low;
+    w.in.temp_max = c.high;
+    EXPECT_EQ(WarningSentence(SheetWarning::kTemperatureBeyondChip, w.in, w.figures),
+              std::string("The temperature range ") + c.range +
+                  " goes beyond the ON Semi MC34063A's 0\u202670 °C.");
+  }
+}
+
 TEST(SheetText, PlainTextAlignsEachTableAndEndsWithTheWarnings) {
   const Worked w = WorkedSheet();
   const std::string text = SheetPlainText(SheetSections(w.in, w.figures));

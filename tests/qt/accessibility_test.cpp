@@ -121,6 +121,24 @@ TEST(Accessibility, ResultsReadEmptyOnceBlankedAndTheMessageAlertReadsItsSentenc
   });
 }
 
+// Voice control and readers set a field's text whole or insert into it.
+TEST(Accessibility, TextSetFromOutsideCountsAsTyped) {
+  qt_program::RunProgram([](QMainWindow* frame) {
+    qt_program::DesignWithEnter(frame);
+    QAccessibleInterface* vout =
+        QAccessible::queryAccessibleInterface(Find<QLineEdit>(frame, "VoutEF"));
+    vout->setText(QAccessible::Value, "4");
+    EXPECT_EQ(qt_driver::TextOf(frame, "RscST"), "");  // blanked as by typing
+    QTest::keyClick(Find<QLineEdit>(frame, "VfEF"), Qt::Key_Return);
+    EXPECT_NE(qt_driver::TextOf(frame, "ErrorOut"), "");  // Go read the 4
+    vout->editableTextInterface()->replaceText(0, 1, "12");
+    EXPECT_EQ(qt_driver::TextOf(frame, "ErrorOut"), "");
+    QTest::keyClick(Find<QLineEdit>(frame, "VfEF"), Qt::Key_Return);
+    EXPECT_EQ(qt_driver::TextOf(frame, "R2ST"), "13");
+    qt_program::Quit(frame);
+  });
+}
+
 TEST(Accessibility, ChipRowsAreSaidWithTheirMeaningTheirShownTextKept) {
   qt_program::RunProgram([](QMainWindow* frame) {
     auto* chip = Find<QComboBox>(frame, "DeviceLimitsPU");

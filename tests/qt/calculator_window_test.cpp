@@ -182,6 +182,9 @@ TEST(CalculatorWindow, EveryTextIsSeenWholeInEveryStressingState) {
     // The field check's longest sentence, then many of its sentences at once.
     states.push_back({7, {"12.4", "12", "33000", "0.1"}});
     states.push_back({0, {"Vin", "Vout", "33 kHz", "Iout"}});
+    // Commas that could separate thousands, and parts that are not sold.
+    states.push_back({7, {"5,000", "12,000", "33,000", "0,1"}});
+    states.push_back({7, {"5", "12", "33000", "1e-300"}});
     TypeInto(frame, "VfEF", "0.4");
     for (const auto& [chip, typed] : states) {
       PickRow(Find<QComboBox>(frame, "DeviceLimitsPU"), chip);

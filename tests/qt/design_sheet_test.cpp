@@ -245,6 +245,20 @@ TEST(DesignSheet, AReaderStartsAtTheSchematicAndTabsThroughHeadingsHeadsAndCells
     EXPECT_EQ(cell->text(QAccessible::Name), "820 pF");
     EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0), head);
     EXPECT_EQ(cell->tableCellInterface()->table(), table);
+    // Every place of every table is a cell, a sentence spanning its row too.
+    for (QWidget* widget : Sheet()->findChildren<QWidget*>()) {
+      QAccessibleTableInterface* grid =
+          QAccessible::queryAccessibleInterface(widget)->tableInterface();
+      if (grid == nullptr) continue;
+      for (int r = 0; r < grid->rowCount(); ++r) {
+        for (int c = 0; c < grid->columnCount(); ++c) {
+          QAccessibleInterface* at = grid->cellAt(r, c);
+          ASSERT_NE(at, nullptr) << widget->accessibleName().toStdString() << r << ',' << c;
+          const int first = at->tableCellInterface()->columnIndex();
+          EXPECT_TRUE(c >= first && c < first + at->tableCellInterface()->columnExtent());
+        }
+      }
+    }
     Quit(frame);
   });
 }
