@@ -88,9 +88,9 @@ design::SheetSection SheetHeader(const MC34063& window) {
            {"Vsat", typed(field::kVsat, "V"), "Vf", typed(field::kVf, "V")},
            {"R1 || R2", typed(field::kR1R2Imp, "Ω"), "Temperature",
             window.Field(field::kTempMin).Text() + " to " + typed(field::kTempMax, "°C")},
-           {"Resistor tempco", typed(field::kTempco, "ppm/°C"), "Resistors",
-            Row(window, field::kResistorClassPopup)},
-           {"Capacitors", Row(window, field::kCapacitorClassPopup)}}};
+           {"Resistor tempco", typed(field::kTempco, "ppm/°C"), "Classes",
+            "resistors " + Row(window, field::kResistorClassPopup) + ", capacitors " +
+                Row(window, field::kCapacitorClassPopup)}}};
 }
 
 }  // namespace app

@@ -96,8 +96,7 @@ TEST(SheetHeader, GivesEveryRequirementAsTyped) {
       {"Ripple (peak to peak)", "0.1 V", "Reference voltage", "1.25 V"},
       {"Vsat", "1.3 V", "Vf", "0,4 V"},
       {"R1 || R2", "1500 Ω", "Temperature", "0 to 70 °C"},
-      {"Resistor tempco", "100 ppm/°C", "Resistors", "±5% E24"},
-      {"Capacitors", "±10% E12"},
+      {"Resistor tempco", "100 ppm/°C", "Classes", "resistors ±5% E24, capacitors ±10% E12"},
   };
   EXPECT_EQ(header.title, "Design");
   EXPECT_EQ(header.rows, expected);
