@@ -1,7 +1,9 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QGuiApplication>
+#include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
 #include <string>
@@ -10,6 +12,7 @@
 #include "app/converter_choices.h"
 #include "app/design_report.h"
 #include "app/design_request.h"
+#include "app/design_simulation.h"
 #include "app/headless_window.h"
 #include "app/row_match.h"
 #include "app/sheet_view/sheet_export.h"
@@ -96,6 +99,8 @@ struct DesignOptions {
   QCommandLineOption r1{"r1", "R1 (to GND) typed after Go, then the pause", "KOHM"};
   QCommandLineOption json{"json", "write one JSON object instead of text"};
   QCommandLineOption sheet{"sheet", "write the design sheet to FILE: .pdf, .svg or .png", "FILE"};
+  QCommandLineOption simulate{"simulate", "simulate the design from power-up to steady state"};
+  QCommandLineOption netlist{"netlist", "write the design as an ngspice deck to FILE", "FILE"};
 
   DesignOptions() {
     for (const FieldOption& field : FieldOptions()) {
@@ -105,7 +110,7 @@ struct DesignOptions {
   }
   QList<QCommandLineOption> Rows() const { return {converter, chip, resistors, capacitors}; }
   QList<QCommandLineOption> Fields() const { return {fields.begin(), fields.end()}; }
-  QList<QCommandLineOption> Output() const { return {json, sheet, kHelp}; }
+  QList<QCommandLineOption> Output() const { return {json, simulate, sheet, netlist, kHelp}; }
 };
 
 std::string DesignHelp(const DesignOptions& o) {
@@ -115,8 +120,9 @@ std::string DesignHelp(const DesignOptions& o) {
          "types the hand edits.\n"
          "A field left out keeps what the window shows then; Vin, Vout, Iout and Vf start\n"
          "empty. Texts are typed as given, so \"0,4\" is 0.4 as in the window.\n\n"
-         "A row is named by the whole row or by a part that fits one row only, in any\n"
-         "case, with runs of blanks as one. Step-up is the converter at start.\n" +
+         "Converter and rows: step-up is the converter at start. A row is named by the\n"
+         "whole row or by a part that fits one row only, in any case, with runs of\n"
+         "blanks as one.\n" +
          OptionLines(o.Rows()) + "\nFields:\n" + OptionLines(o.Fields()) + "\nHand edits:\n" +
          OptionLines({o.ct, o.r1}) + "\nOutput:\n" + OptionLines(o.Output()) +
          "\nExit status: 0 when a design stands, 1 when Go refuses it or a file cannot be\n"
@@ -177,6 +183,21 @@ bool WriteSheet(const HeadlessWindow& window, const QString& path) {
   return false;
 }
 
+// Writes `text` whole or leaves the file as it was; false after reporting why.
+bool WriteNetlist(const QString& path, const std::string& text) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) &&
+      file.write(text.data(), static_cast<qint64>(text.size())) ==
+          static_cast<qint64>(text.size()) &&
+      file.commit()) {
+    return true;
+  }
+  Write(stderr, "ra34063: The netlist could not be saved to “" +
+                    Utf8(QDir::toNativeSeparators(path)) + "”: " + Utf8(file.errorString()) +
+                    ".\n");
+  return false;
+}
+
 int RunDesignCommand(const QStringList& arguments) {
   const DesignOptions o;
   QCommandLineParser parser;
@@ -215,13 +236,30 @@ int RunDesignCommand(const QStringList& arguments) {
   }
   if (parser.isSet(o.ct)) request.ct = Utf8(parser.value(o.ct));
   if (parser.isSet(o.r1)) request.r1 = Utf8(parser.value(o.r1));
+  request.simulate = parser.isSet(o.simulate);
+  const bool netlist = parser.isSet(o.netlist);
 
   ApplyRequest(window, request);
-  const DesignOutcome outcome = OutcomeOf(window);
+  DesignOutcome outcome = OutcomeOf(window);
+  const auto converter =
+      outcome.stands && (request.simulate || netlist) ? SheetConverter(window) : std::nullopt;
+  std::optional<sim::SimResults> simulated;
+  if (request.simulate && converter) {
+    simulated = sim::Simulate(*converter);
+    AddSimulation(*simulated, outcome);
+  }
   Write(stderr, MessageLines(outcome));
   Write(stdout, parser.isSet(o.json) ? DesignJson(request, outcome) : DesignText(outcome));
   if (!outcome.stands) return kRefused;
   if (parser.isSet(o.sheet) && !WriteSheet(window, parser.value(o.sheet))) return kRefused;
+  if (netlist) {
+    if (!converter) {
+      Write(stderr, "ra34063: The netlist was not saved: the design sheet shows no design.\n");
+      return kRefused;
+    }
+    const sim::SimResults* run = simulated ? &*simulated : nullptr;
+    if (!WriteNetlist(parser.value(o.netlist), SpiceDeck(*converter, run))) return kRefused;
+  }
   return kSuccess;
 }
 

@@ -98,6 +98,9 @@ TEST(CalculatorWindow, HelpAboutShowsTheNameVersionLicenceAndTheQtItRunsOn) {
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->windowTitle(), "About RA34063 Rovu Ze");
+    // Wide enough for the title beside a title bar's buttons, so that it is
+    // not cut.
+    EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 150);
     EXPECT_EQ(box->text(),
               QStringLiteral("RA34063 Rovu Ze\nVersion %1\nLicence: MIT\nRuns on Qt %2")
                   .arg(RA_VERSION, qVersion()));
