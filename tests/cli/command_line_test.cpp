@@ -234,9 +234,8 @@ TEST(CommandLine, TheInvertingExampleWithTheWindowsOwnLabels) {
             "inverting");
 }
 
-// The sheet is drawn offscreen, with no display either; a file is written only
-// for a design that stands, and one that cannot be written says so.
-TEST(CommandLine, TheSheetWrittenToPdfReadsBackAndOnlyWhenItCan) {
+// The sheet is drawn offscreen, with no display either.
+TEST(CommandLine, TheSheetWrittenToPdfReadsBack) {
   const QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   const QString pdf = folder.filePath("sheet.pdf");
@@ -249,22 +248,12 @@ TEST(CommandLine, TheSheetWrittenToPdfReadsBackAndOnlyWhenItCan) {
   for (const char* shown : {"820 pF, E12", "0.39 Ω, E24", "≥ 126 µH", "1.6 kΩ"}) {
     EXPECT_NE(text.find(shown), std::string::npos) << shown << " not in\n" << text;
   }
-
-  const QString refused = folder.filePath("refused.pdf");
-  EXPECT_EQ(Program(kWorkedExample + QStringList{"--vin", "five", "--sheet", refused}).status, 1);
-  EXPECT_FALSE(QFileInfo::exists(refused));
-  const ProgramRun unwritable =
-      Program(kWorkedExample + QStringList{"--sheet", folder.filePath("none/sheet.svg")});
-  EXPECT_EQ(unwritable.status, 1);
-  EXPECT_NE(unwritable.err.find("ra34063: The sheet could not be saved to"), std::string::npos)
-      << unwritable.err;
   const ProgramRun text_file = Program(kWorkedExample + QStringList{"--sheet", pdf + ".txt"});
   EXPECT_EQ(text_file.status, 2);
   EXPECT_FALSE(QFileInfo::exists(pdf + ".txt"));
 }
 
-// The deck is the one the sheet's converter gives, the same day; like the
-// sheet's file, it is written only for a standing design, or says why not.
+// The deck is the one the sheet's converter gives, the same day.
 TEST(CommandLine, TheNetlistIsTheSheetsConverterAsADeck) {
   const QTemporaryDir folder;
   const QString deck = folder.filePath("design.cir");
@@ -274,15 +263,27 @@ TEST(CommandLine, TheNetlistIsTheSheetsConverterAsADeck) {
   worked::Design(window);
   EXPECT_EQ(FileText(deck.toUtf8().constData()),
             app::SpiceDeck(*app::SheetConverter(window), nullptr));
+}
 
-  const QString refused = folder.filePath("refused.cir");
-  EXPECT_EQ(Program(kWorkedExample + QStringList{"--vin", "five", "--netlist", refused}).status, 1);
-  EXPECT_FALSE(QFileInfo::exists(refused));
-  const ProgramRun unwritable =
-      Program(kWorkedExample + QStringList{"--netlist", folder.filePath("none/design.cir")});
-  EXPECT_EQ(unwritable.status, 1);
-  EXPECT_NE(unwritable.err.find("ra34063: The netlist could not be saved to"), std::string::npos)
-      << unwritable.err;
+TEST(CommandLine, FilesAreWrittenOnlyForAStandingDesignOrSayWhyNot) {
+  const QTemporaryDir folder;
+  struct Case {
+    const char* option;
+    const char* name;
+    std::string failure;
+  };
+  const Case cases[] = {{"--sheet", "sheet.svg", "ra34063: The sheet could not be saved to"},
+                        {"--netlist", "design.cir", "ra34063: The netlist could not be saved to"}};
+  for (const Case& c : cases) {
+    const QString refused = folder.filePath(c.name);
+    EXPECT_EQ(Program(kWorkedExample + QStringList{"--vin", "five", c.option, refused}).status, 1);
+    EXPECT_FALSE(QFileInfo::exists(refused)) << c.option;
+    const ProgramRun unwritable =
+        Program(kWorkedExample + QStringList{c.option, folder.filePath("none/") + c.name});
+    EXPECT_EQ(unwritable.status, 1) << c.option;
+    // Qt may add notices of its own about the platform.
+    EXPECT_NE(unwritable.err.find(c.failure), std::string::npos) << unwritable.err;
+  }
 }
 
 // Every option the helps list, and only those, in the manual page and the
