@@ -28,6 +28,9 @@ constexpr double kForcedBeta = 20.0;
 constexpr double kBaseEmitterCurrent = 7.0e-3;
 // The window's L, "####.0" µH.
 constexpr double kInductorTextStep = 0.1e-6;
+// MC34063A/D, rev. 25, Figure 9, Step-Up Converter (and the step-down and
+// inverting converters of Figures 11 and 13): 100 µF at the input.
+constexpr double kInputCapacitor = 100e-6;
 
 struct DividerSpread {
   double nominal, highest, lowest;
@@ -179,6 +182,16 @@ SheetFigures ComputeSheet(const SheetInputs& in) {
   const double esr = (in.vrip - capacitive - (vout / in.vref) * kComparatorHysteresis) / in.ipk;
   f.esr_max = esr > 0.0 ? esr : kNaN;
   f.i_sw_rms = in.ipk * std::sqrt(f.duty / 3.0);
+  f.cin = kInputCapacitor;
+  if (step_up) {
+    // The input carries the inductor's ripple, a triangle of Ipk peak to peak.
+    f.i_cin_rms = in.ipk / std::sqrt(12.0);
+  } else {
+    // The others draw the switch's ramp from the input: Cin passes all of it
+    // but its average, Ipk D / 2.
+    const double i_in_avg = in.ipk * f.duty / 2.0;
+    f.i_cin_rms = std::sqrt(f.i_sw_rms * f.i_sw_rms - i_in_avg * i_in_avg);
+  }
 
   const DividerSpread out = OutputOf(in, chip.bias_current_max.value);
   f.vout_nom = sign * out.nominal;
