@@ -3,11 +3,16 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <string_view>
 
 #include "framework/qt/startup_style.h"
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Options given to the offscreen platform (a screen's size) are kept.
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform == nullptr || std::string_view(platform).rfind("offscreen", 0) != 0) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
   testing::InitGoogleTest(&argc, argv);
   int qt_argc = 1;
   char name[] = "qt_tests";
