@@ -47,7 +47,8 @@ package: build
 # The README's pictures, a finished design, the longest messages and the
 # design sheet, drawn without a display.
 screenshot: build
-	./build/default/tools/ra34063_screenshot docs/screenshot.png docs/messages.png docs/sheet.png
+	./build/default/tools/ra34063_screenshot docs/screenshot.png docs/messages.png docs/sheet.png \
+	  docs/simulation.png
 
 fuzz-build:
 	@tools/install-deps.sh clang libclang-rt-14-dev

@@ -5,6 +5,7 @@
 #include "design/design_sheet.h"
 #include "design/sheet_text.h"
 #include "design/unit_text.h"
+#include "sim/sheet_converter.h"
 
 namespace app {
 namespace {
@@ -30,6 +31,7 @@ SheetModel SheetModelOf(const MC34063& window) {
   model.schematic = Schematic(*inputs, figures);
   model.sections = design::SheetSections(*inputs, figures);
   model.plain_text = design::SheetPlainText(model.sections);
+  model.converter = sim::ConverterOf(*inputs, figures);
   return model;
 }
 

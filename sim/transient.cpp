@@ -166,10 +166,10 @@ Transient RunTransient(const ConverterInputs& in, double step, const std::atomic
       taken = h * first.fraction;
       trial = Advance(in, s, t, taken, mode);
     }
+    trial.state.il = std::max(0.0, trial.state.il);
     recorder.Add(t, s, t + taken, trial.state, trial.i_sense, in.rsc, mode.SwitchOn());
     t += taken;
     s = trial.state;
-    s.il = std::max(0.0, s.il);
 
     switch (first.event) {
       case Event::kNone:

@@ -1,8 +1,10 @@
 // Renders the window to PNGs on the offscreen platform, for the README: a
 // finished design and, when asked for, every message with the longest numbers
-// and the design sheet of the finished design.
-// Usage: ra34063_screenshot DESIGN.png [MESSAGES.png [SHEET.png]]
+// and the design sheet of the finished design, and its simulation's plot.
+// Usage: ra34063_screenshot DESIGN.png [MESSAGES.png [SHEET.png [SIMULATION.png]]]
+#include <QImage>
 #include <QMainWindow>
+#include <QPainter>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +13,9 @@
 
 #include "app/mc34063.h"
 #include "app/program.h"
+#include "app/sheet_model.h"
 #include "app/sheet_view/sheet_opener.h"
+#include "app/sheet_view/simulation_plot.h"
 #include "framework/qt/qt_front_end.h"
 #include "framework/runtime.h"
 #include "harness/qt_driver.h"
@@ -37,11 +41,28 @@ bool SheetShot(QMainWindow* frame, const QString& path) {
   return saved;
 }
 
+// The plot the sheet draws of the simulation of the design the window shows.
+bool SimulationShot(const QString& path) {
+  const app::SheetModel model = app::SheetModelOf(*app::MC34063::ImplicitInstance());
+  if (!model.stands) return false;
+  const app::sheet::SimulationPlot plot(sim::Simulate(model.converter), 760);
+  constexpr double kScale = 1.5;
+  QImage image((plot.Size() * kScale).toSize(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.scale(kScale, kScale);
+    plot.Paint(painter);
+  }
+  return image.save(path, "PNG");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 4) {
-    std::fprintf(stderr, "usage: %s DESIGN.png [MESSAGES.png [SHEET.png]]\n", argv[0]);
+  if (argc < 2 || argc > 5) {
+    std::fprintf(stderr, "usage: %s DESIGN.png [MESSAGES.png [SHEET.png [SIMULATION.png]]]\n",
+                 argv[0]);
     return 2;
   }
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -53,7 +74,8 @@ int main(int argc, char** argv) {
     qt_driver::PickRow(qt_driver::Find<QComboBox>(frame, "DeviceLimitsPU"), 7);
     Design(frame, {{"VinEF", "5"}, {"VoutEF", "12"}, {"IoutEF", "0.1"}, {"VfEF", "0.4"}});
     saved = frame->grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
-    if (argc == 4) saved = SheetShot(frame, QString::fromLocal8Bit(argv[3])) && saved;
+    if (argc >= 4) saved = SheetShot(frame, QString::fromLocal8Bit(argv[3])) && saved;
+    if (argc == 5) saved = SimulationShot(QString::fromLocal8Bit(argv[4])) && saved;
     if (argc >= 3) {
       Design(frame, {{"VinEF", "2.9"}, {"VoutEF", "60"}, {"FreqEF", "900000"}, {"IoutEF", "3"}});
       saved = frame->grab().save(QString::fromLocal8Bit(argv[2]), "PNG") && saved;
