@@ -32,14 +32,17 @@ test-asan: deps
 	ctest --preset asan
 
 # Under sudo only the copying runs as root: build first, as yourself. The
-# manifest is moved out of the build tree, where packaging rewrites it.
+# manifest and the list of folders the install made are moved out of the build
+# tree, where packaging rewrites them.
 install:
 	@[ -n "$$SUDO_USER" ] || $(MAKE) build
 	cmake --install build/default --prefix "$(abspath $(PREFIX))"
 	mv build/default/install_manifest.txt build/install_manifest.txt
+	mv build/default/install_folders.txt build/install_folders.txt
 
 uninstall:
-	cmake -DMANIFEST=build/install_manifest.txt -P dist/uninstall.cmake
+	cmake -DMANIFEST=build/install_manifest.txt -DFOLDERS=build/install_folders.txt \
+	  -P dist/uninstall.cmake
 
 package: build
 	cmake --build --preset default --target package

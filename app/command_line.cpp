@@ -32,6 +32,9 @@ void Write(std::FILE* stream, const std::string& text) {
 }
 
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
+QString QtText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Reports a usage error on one line and gives its status.
 int UsageError(const std::string& what, std::string_view help = "ra34063 --help") {
@@ -53,14 +56,18 @@ std::string OptionLines(const QList<QCommandLineOption>& options) {
       if (!names.empty()) names += ", ";
       names += (name.size() == 1 ? "-" : "--") + Utf8(name);
     }
-    if (option.names().constFirst().size() > 1) names = "    " + names;
+    if (option.names().constFirst().size() > 1) names.insert(0, "    ");
     if (!option.valueName().isEmpty()) names += ' ' + Utf8(option.valueName());
     width = std::max(width, names.size());
     rows.emplace_back(names, Utf8(option.description()));
   }
   std::string out;
   for (const auto& [names, description] : rows) {
-    out += "  " + names + std::string(width - names.size() + 2, ' ') + description + '\n';
+    out += "  ";
+    out += names;
+    out.append(width - names.size() + 2, ' ');
+    out += description;
+    out += '\n';
   }
   return out;
 }
@@ -92,9 +99,8 @@ struct DesignOptions {
 
   DesignOptions() {
     for (const FieldOption& field : FieldOptions()) {
-      fields.emplace_back(QString::fromUtf8(field.option.data(), field.option.size()),
-                          QString::fromUtf8(field.description.data(), field.description.size()),
-                          QString::fromUtf8(field.value_name.data(), field.value_name.size()));
+      fields.emplace_back(QtText(field.option), QtText(field.description),
+                          QtText(field.value_name));
     }
   }
   QList<QCommandLineOption> Rows() const { return {converter, chip, resistors, capacitors}; }

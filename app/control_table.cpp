@@ -58,7 +58,7 @@ ControlRow Field(std::string_view name, fw::Rect place, std::int32_t tab, std::s
 }
 
 ControlRow Label(std::string_view name, fw::Rect place, std::int32_t tab, std::string_view text,
-                 fw::Property align, fw::PropertyList look = {}, float size = 0.0f) {
+                 const fw::Property& align, fw::PropertyList look = {}, float size = 0.0f) {
   fw::PropertyList content{Text(text), align};
   content.insert(content.end(), look.begin(), look.end());
   return {name, K::StaticText, Make<fw::StaticText>, place, tab, std::move(content), size, {}, {}};

@@ -45,8 +45,9 @@ std::string Columns(const std::vector<std::pair<std::string, std::string>>& rows
   for (const auto& row : rows) width = std::max(width, fw::Len(row.first));
   std::string out;
   for (const auto& [left, right] : rows) {
-    std::string line =
-        left + std::string(static_cast<std::size_t>(width - fw::Len(left) + 2), ' ') + right;
+    std::string line = left;
+    line.append(static_cast<std::size_t>(width - fw::Len(left)) + 2, ' ');
+    line += right;
     line.erase(line.find_last_not_of(' ') + 1);
     out += line + '\n';
   }

@@ -44,6 +44,7 @@ std::string CollapsedBlanks(std::string_view text) {
 std::vector<std::int32_t> RowsFitting(const std::vector<std::string>& rows, std::string_view text) {
   const std::string wanted = FoldedRow(text);
   std::vector<std::string> folded;
+  folded.reserve(rows.size());
   for (const auto& row : rows) folded.push_back(FoldedRow(row));
   const std::function<bool(const std::string&)> fits[] = {
       [&](const std::string& row) { return row == wanted; },

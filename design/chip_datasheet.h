@@ -9,8 +9,14 @@ namespace design {
 // The window's own constants, whatever chip is picked.
 inline constexpr double kWindowSenseVoltage = 0.3;    // V: Rsc = 0.3 / Ipk
 inline constexpr double kWindowCtPerOnTime = 4.0e-5;  // F per s: Ct = 4.0e-5 · ton
-inline constexpr double kWindowBiasCurrent = 4e-7;    // taken times R1 || R2 in kOhm
-inline constexpr double kWindowInductorDrop = 1.3;    // V: L = 2 · (Vin − 1.3) / Ipk · ton
+// Kept on purpose: the accuracy takes it times R1 || R2 in kΩ, so its bias
+// term is a thousandth of the drop the current makes; the design sheet takes
+// the datasheet's bias current times R2 in ohms.
+inline constexpr double kWindowBiasCurrent = 4e-7;
+// Kept on purpose: L = 2 · (Vin − 1.3) / Ipk · ton, with 1.3 V whatever Vsat
+// is typed and a factor 2 that the datasheet's formula does not have; the
+// design sheet gives the datasheet's least L, (Vin − Vsat) / Ipk · ton.
+inline constexpr double kWindowInductorDrop = 1.3;  // V
 inline constexpr double kWindowInductorMargin = 2.0;
 
 // A datasheet figure; an assumed one is the MC34063A's, for want of the

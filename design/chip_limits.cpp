@@ -31,7 +31,10 @@ constexpr std::array<std::string_view, kChipRowCount> kRows = {
 
 // Rows 1 to 22 of the popup, in the order of kRows.
 constexpr std::array<ChipLimits, kChipRowCount - 1> kLimits = {{
-    {100000.0, 3.0, 40.0, 40.0, 1.25, 0.032, 1.6, 70.0, 0.0, 0.857},     // Diodes Inc. AP34063
+    {100000.0, 3.0, 40.0, 40.0, 1.25, 0.032, 1.6, 70.0, 0.0, 0.857},  // Diodes Inc. AP34063
+    // Kept on purpose: a reference accuracy of 0.0 under a row that says
+    // "3.2%", so the accuracy leaves the reference out for this chip; the
+    // design sheet names the datasheet's ±3.2%.
     {100000.0, 3.0, 40.0, 40.0, 1.25, 0.0, 1.5, 70.0, 0.0, 0.857},       // Fairchild KA34063A
     {100000.0, 3.0, 40.0, 40.0, 1.25, 0.032, 1.5, 85.0, -40.0, 0.857},   // Fairchild MC33063
     {100000.0, 3.0, 40.0, 40.0, 1.25, 0.032, 1.5, 70.0, 0.0, 0.857},     // Fairchild MC34063

@@ -36,6 +36,7 @@ double Inductance(Topology topology, const PartRequirements& r) {
     case Topology::kStepUp:
       break;
   }
+  // Kept on purpose: the fixed 1.3 V and the factor 2 (see kWindowInductorDrop).
   return (((r.vin - kWindowInductorDrop) / r.ipk) * r.ton) * kWindowInductorMargin;
 }
 

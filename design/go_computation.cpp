@@ -86,6 +86,8 @@ void Calculator::PushButton1_Action() {
   s.Ton = period - toff;
   const double duty = s.Ton / (s.Ton + toff);
   if (duty > s.DutyMax) {
+    // Kept on purpose: "0.857" whatever limit the chip's row holds, and no
+    // carriage return after AN920; the limit line names the chip's own.
     Append(errors,
            "Required duty cycle of output switch exceeds Maximum of 0.857. Reduce Vout/Vin, Vsat "
            "or Vf, or use tapped inductor design as in AN920");

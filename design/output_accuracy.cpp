@@ -38,6 +38,8 @@ DividerAccuracy ComputeDividerAccuracy(const AccuracyInputs& in) {
   const double lo = 1.0 - out.error;
   const double ratio = hi / lo;
   const double ref_term = ref_err * ratio;
+  // Kept on purpose: rpar is in kΩ, so the drop is a thousandth of the
+  // current's (see kWindowBiasCurrent).
   const double bias_drop = kWindowBiasCurrent * out.rpar;
   const double gain = in.vout / in.vref;
   const double bias_term = bias_drop * gain;

@@ -46,6 +46,9 @@ void Calculator::UItimer_Action() {
   fw::TextField& ct_field = controls_.Field(field::kCt);
   const std::string ct_before = ct_field.Text();
   if (s.LastR1 > 0.0 && refusal.empty()) {
+    // Kept on purpose: the impedance scales by the typed R1 over the rounded
+    // one shown, and the design then rounds R1 anew, so a typed 2.2 may come
+    // back as 2.4.
     s.R1R2Imp = s.R1R2Imp * ratio;
     rescaling_divider_ = true;
     controls_.Field(field::kR1R2Imp).SetText(fw::Str(s.R1R2Imp));

@@ -1,6 +1,6 @@
 # Checks an installed tree: ROOT/PREFIX holds the program, a desktop entry
 # whose Exec is that program, the icon at every size, the metainfo of this
-# version, the licence, the manual page and the bash completion.
+# version, the licence, its copyright and changelog, the manual page and the bash completion.
 function(require_line path regex what)
   file(STRINGS "${path}" found REGEX "${regex}")
   if(NOT found)
@@ -43,6 +43,11 @@ function(check_installed_tree root prefix)
   require_line("${base}/share/metainfo/${APP_ID}.metainfo.xml"
                "<release version=\"${VERSION}\"" "no release ${VERSION}")
   require_line("${base}/share/doc/ra34063/LICENSE" "^MIT License" "not the MIT licence")
+  require_line("${base}/share/doc/ra34063/copyright" "^License: Expat$"
+               "no machine-readable copyright")
+  if(NOT EXISTS "${base}/share/doc/ra34063/changelog.gz")
+    message(FATAL_ERROR "no changelog at ${base}/share/doc/ra34063/changelog.gz")
+  endif()
   if(NOT EXISTS "${base}/share/man/man1/ra34063.1.gz")
     message(FATAL_ERROR "no manual page at ${base}/share/man/man1/ra34063.1.gz")
   endif()

@@ -11,9 +11,7 @@ an MC34063-family controller: the timing capacitor, the current-sense
 resistor, the inductor, the output capacitor and the feedback divider,
 rounded to standard E-series values, with the output-voltage accuracy over
 temperature. Every requirement that breaks the chip's limits is named.")
-set(RA34063_MAINTAINER "The RA34063 Rovu Ze developers"
-    CACHE STRING "The Maintainer field of the Debian package")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${RA34063_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${RA34063_DEBIAN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -3,6 +3,7 @@
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
 find_program(APPSTREAMCLI appstreamcli REQUIRED)
 find_program(DPKG_DEB dpkg-deb REQUIRED)
+find_program(LINTIAN lintian REQUIRED)
 
 add_test(NAME dist.desktop_entry_validates
          COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_CURRENT_BINARY_DIR}/${RA34063_APP_ID}.desktop)
@@ -27,3 +28,10 @@ add_test(NAME dist.install_then_uninstall_leaves_nothing
 set_tests_properties(dist.package_holds_the_program_and_its_desktop_files
                      dist.install_then_uninstall_leaves_nothing
                      PROPERTIES RESOURCE_LOCK install_manifest)
+set_tests_properties(dist.package_holds_the_program_and_its_desktop_files
+                     PROPERTIES FIXTURES_SETUP debian_package)
+# Debian's own checker finds no error and no warning in the package just built.
+add_test(NAME dist.lintian_accepts_the_package
+         COMMAND sh -c "${LINTIAN} --fail-on error,warning \"$0\"/*.deb"
+                 ${CMAKE_CURRENT_BINARY_DIR}/package_test/out)
+set_tests_properties(dist.lintian_accepts_the_package PROPERTIES FIXTURES_REQUIRED debian_package)

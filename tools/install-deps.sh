@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev qt6-base-dev
           libfontconfig-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev file poppler-utils
-          python3 python3-pyatspi at-spi2-core dbus-x11 xvfb xdotool
+          python3 clang-tidy lintian python3-pyatspi at-spi2-core dbus-x11 xvfb xdotool
           # the tests' oracle for the built-in simulation; the program does not use it
           ngspice
           "$@")

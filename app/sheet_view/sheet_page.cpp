@@ -94,7 +94,8 @@ void SheetPage::Lay(const design::SheetSection& section, double& y) {
           std::max(widths[c], metrics.horizontalAdvance(QString::fromStdString(rows[r][c])));
     }
   }
-  const double used = std::accumulate(widths.begin(), widths.end() - 1, 0.0) + kGap * (columns - 1);
+  const double used = std::accumulate(widths.begin(), widths.end() - 1, 0.0) +
+                      kGap * static_cast<double>(columns - 1);
   widths.back() = width_ - 2 * kMargin - used;
   const double step = kTextSize * kLeading;
   const QColor red = WarningColour(Qt::white);

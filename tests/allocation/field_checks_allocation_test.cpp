@@ -8,6 +8,7 @@
 
 #include "design/field_names.h"
 #include "design/requirement_check.h"
+#include "design/shown_parts.h"
 #include "harness/window_driver.h"
 #include "harness/worked_example.h"
 
@@ -63,6 +64,19 @@ TEST(FieldChecks, CountTheAllocationsOfAFailingCheck) {
   const design::RequirementCheck check = design::CheckRequirements(d.Window(), d.State().Converter);
   EXPECT_EQ(check.sentences, "Temperature (highest) is not a number\r");
   EXPECT_GT(g_allocations - before, 0);
+}
+
+// The part check that follows: a design whose parts are all sold is let
+// through without a heap allocation either.
+TEST(PartChecks, AllocateNothingWhenTheyPass) {
+  driver::WindowDriver d;
+  d.Pick(field::kChipPopup, 7);
+  worked::Design(d);
+  const long before = g_allocations;
+  const std::string sentences = design::UnbuildableSentences(d.State(), 820.0, 1500.0);
+  EXPECT_EQ(g_allocations - before, 0);
+  EXPECT_EQ(sentences, "");
+  EXPECT_NE(design::UnbuildableSentences(d.State(), 1e6, 1500.0), "");  // 1 µF is no Ct
 }
 
 }  // namespace

@@ -8,7 +8,8 @@
 
 namespace {
 
-TEST(Accuracy, MatchesTheWorkedValuesExactly) {
+// The bias term takes R1 || R2 in kΩ, as the window always has.
+TEST(Accuracy, MatchesTheWorkedValuesExactlyKeptOnPurpose) {
   // clang-format off
   const struct { design::AccuracyInputs in; double r2, rpar, span, error, accuracy; } cases[] = {
       // The span comes from the minimum temperature, then from the maximum.

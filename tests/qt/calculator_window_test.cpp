@@ -98,6 +98,9 @@ TEST(CalculatorWindow, HelpAboutShowsTheNameVersionLicenceAndTheQtItRunsOn) {
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->windowTitle(), "About RA34063 Rovu Ze");
+    // Wide enough for the title beside a title bar's buttons, so that it is
+    // not cut.
+    EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 150);
     EXPECT_EQ(box->text(),
               QStringLiteral("RA34063 Rovu Ze\nVersion %1\nLicence: MIT\nRuns on Qt %2")
                   .arg(RA_VERSION, qVersion()));
@@ -182,6 +185,9 @@ TEST(CalculatorWindow, EveryTextIsSeenWholeInEveryStressingState) {
     // The field check's longest sentence, then many of its sentences at once.
     states.push_back({7, {"12.4", "12", "33000", "0.1"}});
     states.push_back({0, {"Vin", "Vout", "33 kHz", "Iout"}});
+    // Commas that could separate thousands, and parts that are not sold.
+    states.push_back({7, {"5,000", "12,000", "33,000", "0,1"}});
+    states.push_back({7, {"5", "12", "33000", "1e-300"}});
     TypeInto(frame, "VfEF", "0.4");
     for (const auto& [chip, typed] : states) {
       PickRow(Find<QComboBox>(frame, "DeviceLimitsPU"), chip);
