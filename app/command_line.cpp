@@ -1,15 +1,19 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QGuiApplication>
+#include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/command_line_options.h"
 #include "app/converter_choices.h"
 #include "app/design_report.h"
 #include "app/design_request.h"
+#include "app/design_simulation.h"
 #include "app/headless_window.h"
 #include "app/row_match.h"
 #include "app/sheet_view/sheet_export.h"
@@ -31,11 +35,6 @@ void Write(std::FILE* stream, const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
-QString QtText(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Reports a usage error on one line and gives its status.
 int UsageError(const std::string& what, std::string_view help = "ra34063 --help") {
   Write(stderr, "ra34063: " + what + " (see '" + std::string(help) + "')\n");
@@ -44,84 +43,6 @@ int UsageError(const std::string& what, std::string_view help = "ra34063 --help"
 
 int DesignUsageError(const std::string& what) {
   return UsageError("design: " + what, "ra34063 design --help");
-}
-
-// "  -h, --help          DESCRIPTION" lines, the descriptions in one column.
-std::string OptionLines(const QList<QCommandLineOption>& options) {
-  std::vector<std::pair<std::string, std::string>> rows;
-  std::size_t width = 0;
-  for (const QCommandLineOption& option : options) {
-    std::string names;
-    for (const QString& name : option.names()) {
-      if (!names.empty()) names += ", ";
-      names += (name.size() == 1 ? "-" : "--") + Utf8(name);
-    }
-    if (option.names().constFirst().size() > 1) names.insert(0, "    ");
-    if (!option.valueName().isEmpty()) names += ' ' + Utf8(option.valueName());
-    width = std::max(width, names.size());
-    rows.emplace_back(names, Utf8(option.description()));
-  }
-  std::string out;
-  for (const auto& [names, description] : rows) {
-    out += "  ";
-    out += names;
-    out.append(width - names.size() + 2, ' ');
-    out += description;
-    out += '\n';
-  }
-  return out;
-}
-
-const QCommandLineOption kHelp({"h", "help"}, "show this help and exit");
-const QCommandLineOption kVersion("version", "show the version and exit");
-
-std::string ProgramHelp() {
-  return "Usage: ra34063\n"
-         "  or:  ra34063 design [OPTION]...\n"
-         "  or:  ra34063 --help | --version\n"
-         "Without arguments, opens the calculator window.\n"
-         "'ra34063 design' designs a converter as the window does, without a display,\n"
-         "and prints its results and its design sheet's figures.\n\n" +
-         OptionLines({kHelp, kVersion}) +
-         "\nSee 'ra34063 design --help' for the options of a design.\n";
-}
-
-struct DesignOptions {
-  QCommandLineOption converter{"converter", "step-up, step-down or inverting", "TOPOLOGY"};
-  QCommandLineOption chip{"chip", "the chip popup's row", "TEXT"};
-  QCommandLineOption resistors{"resistors", "the resistor tolerance popup's row", "TEXT"};
-  QCommandLineOption capacitors{"capacitors", "the capacitor tolerance popup's row", "TEXT"};
-  std::vector<QCommandLineOption> fields;
-  QCommandLineOption ct{"ct", "Ct typed after Go", "PF"};
-  QCommandLineOption r1{"r1", "R1 (to GND) typed after Go, then the pause", "KOHM"};
-  QCommandLineOption json{"json", "write one JSON object instead of text"};
-  QCommandLineOption sheet{"sheet", "write the design sheet to FILE: .pdf, .svg or .png", "FILE"};
-
-  DesignOptions() {
-    for (const FieldOption& field : FieldOptions()) {
-      fields.emplace_back(QtText(field.option), QtText(field.description),
-                          QtText(field.value_name));
-    }
-  }
-  QList<QCommandLineOption> Rows() const { return {converter, chip, resistors, capacitors}; }
-  QList<QCommandLineOption> Fields() const { return {fields.begin(), fields.end()}; }
-  QList<QCommandLineOption> Output() const { return {json, sheet, kHelp}; }
-};
-
-std::string DesignHelp(const DesignOptions& o) {
-  return "Usage: ra34063 design [OPTION]...\n"
-         "Designs a converter on the calculator window, without a display: chooses the\n"
-         "converter, picks the rows given, types the fields given, presses Go, then\n"
-         "types the hand edits.\n"
-         "A field left out keeps what the window shows then; Vin, Vout, Iout and Vf start\n"
-         "empty. Texts are typed as given, so \"0,4\" is 0.4 as in the window.\n\n"
-         "A row is named by the whole row or by a part that fits one row only, in any\n"
-         "case, with runs of blanks as one. Step-up is the converter at start.\n" +
-         OptionLines(o.Rows()) + "\nFields:\n" + OptionLines(o.Fields()) + "\nHand edits:\n" +
-         OptionLines({o.ct, o.r1}) + "\nOutput:\n" + OptionLines(o.Output()) +
-         "\nExit status: 0 when a design stands, 1 when Go refuses it or a file cannot be\n"
-         "written, 2 for a usage error. The message area's lines go to standard error.\n"
-         "A file is written only when the design stands.\n";
 }
 
 // The Converter menu's item the option names; false after reporting a usage
@@ -177,6 +98,21 @@ bool WriteSheet(const HeadlessWindow& window, const QString& path) {
   return false;
 }
 
+// Writes `text` whole or leaves the file as it was; false after reporting why.
+bool WriteNetlist(const QString& path, const std::string& text) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) &&
+      file.write(text.data(), static_cast<qint64>(text.size())) ==
+          static_cast<qint64>(text.size()) &&
+      file.commit()) {
+    return true;
+  }
+  Write(stderr, "ra34063: The netlist could not be saved to “" +
+                    Utf8(QDir::toNativeSeparators(path)) + "”: " + Utf8(file.errorString()) +
+                    ".\n");
+  return false;
+}
+
 int RunDesignCommand(const QStringList& arguments) {
   const DesignOptions o;
   QCommandLineParser parser;
@@ -185,7 +121,7 @@ int RunDesignCommand(const QStringList& arguments) {
   parser.addOptions({o.ct, o.r1});
   parser.addOptions(o.Output());
   if (!parser.parse(arguments)) return DesignUsageError(Utf8(parser.errorText()));
-  if (parser.isSet(kHelp)) {
+  if (parser.isSet(HelpOption())) {
     Write(stdout, DesignHelp(o));
     return kSuccess;
   }
@@ -215,13 +151,30 @@ int RunDesignCommand(const QStringList& arguments) {
   }
   if (parser.isSet(o.ct)) request.ct = Utf8(parser.value(o.ct));
   if (parser.isSet(o.r1)) request.r1 = Utf8(parser.value(o.r1));
+  request.simulate = parser.isSet(o.simulate);
+  const bool netlist = parser.isSet(o.netlist);
 
   ApplyRequest(window, request);
-  const DesignOutcome outcome = OutcomeOf(window);
+  DesignOutcome outcome = OutcomeOf(window);
+  const auto converter =
+      outcome.stands && (request.simulate || netlist) ? SheetConverter(window) : std::nullopt;
+  std::optional<sim::SimResults> simulated;
+  if (request.simulate && converter) {
+    simulated = sim::Simulate(*converter);
+    AddSimulation(*simulated, outcome);
+  }
   Write(stderr, MessageLines(outcome));
   Write(stdout, parser.isSet(o.json) ? DesignJson(request, outcome) : DesignText(outcome));
   if (!outcome.stands) return kRefused;
   if (parser.isSet(o.sheet) && !WriteSheet(window, parser.value(o.sheet))) return kRefused;
+  if (netlist) {
+    if (!converter) {
+      Write(stderr, "ra34063: The netlist was not saved: the design sheet shows no design.\n");
+      return kRefused;
+    }
+    const sim::SimResults* run = simulated ? &*simulated : nullptr;
+    if (!WriteNetlist(parser.value(o.netlist), SpiceDeck(*converter, run))) return kRefused;
+  }
   return kSuccess;
 }
 
@@ -232,15 +185,15 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromUtf8(argv[i]);
   QCommandLineParser parser;
-  parser.addOptions({kHelp, kVersion});
+  parser.addOptions({HelpOption(), VersionOption()});
   // What follows the command is the command's own.
   parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
   if (!parser.parse(arguments)) return UsageError(Utf8(parser.errorText()));
-  if (parser.isSet(kHelp)) {
+  if (parser.isSet(HelpOption())) {
     Write(stdout, ProgramHelp());
     return kSuccess;
   }
-  if (parser.isSet(kVersion)) {
+  if (parser.isSet(VersionOption())) {
     Write(stdout, "ra34063 " RA_VERSION "\n");
     return kSuccess;
   }

@@ -19,16 +19,50 @@ struct FigureUnit {
   std::string_view key, unit;
 };
 constexpr std::string_view kFraction = "%";
-constexpr std::array<FigureUnit, 34> kFigureUnits = {{
-    {"ton", "s"},        {"toff", "s"},       {"fsw", "Hz"},     {"duty", kFraction},
-    {"ipk", "A"},        {"rsc_buy", "Ω"},    {"ilimit", "A"},   {"p_rsc", "W"},
-    {"l_min", "H"},      {"i_l_rms", "A"},    {"v_diode", "V"},  {"i_diode_avg", "A"},
-    {"i_co_rms", "A"},   {"esr_max", "Ω"},    {"i_sw_rms", "A"}, {"vout_nom", "V"},
-    {"vout_max", "V"},   {"vout_min", "V"},   {"pair_r1", "Ω"},  {"pair_r2", "Ω"},
-    {"pair_vout", "V"},  {"p_switch", "W"},   {"p_diode", "W"},  {"efficiency", kFraction},
-    {"ilimit_min", "A"}, {"ilimit_max", "A"}, {"co_buy", "F"},   {"ct_chip", "F"},
-    {"v_rating", "V"},   {"rd", "Ω"},         {"p_rd", "W"},     {"i_driver", "A"},
-    {"p_driver", "W"},   {"p_icc", "W"},
+constexpr std::array<FigureUnit, 42> kFigureUnits = {{
+    {"ton", "s"},
+    {"toff", "s"},
+    {"fsw", "Hz"},
+    {"duty", kFraction},
+    {"ipk", "A"},
+    {"rsc_buy", "Ω"},
+    {"ilimit", "A"},
+    {"p_rsc", "W"},
+    {"l_min", "H"},
+    {"i_l_rms", "A"},
+    {"v_diode", "V"},
+    {"i_diode_avg", "A"},
+    {"i_co_rms", "A"},
+    {"esr_max", "Ω"},
+    {"i_sw_rms", "A"},
+    {"vout_nom", "V"},
+    {"vout_max", "V"},
+    {"vout_min", "V"},
+    {"pair_r1", "Ω"},
+    {"pair_r2", "Ω"},
+    {"pair_vout", "V"},
+    {"p_switch", "W"},
+    {"p_diode", "W"},
+    {"efficiency", kFraction},
+    {"ilimit_min", "A"},
+    {"ilimit_max", "A"},
+    {"co_buy", "F"},
+    {"ct_chip", "F"},
+    {"v_rating", "V"},
+    {"rd", "Ω"},
+    {"p_rd", "W"},
+    {"i_driver", "A"},
+    {"p_driver", "W"},
+    {"p_icc", "W"},
+    // The simulation's; sim_limit is 1 or 0.
+    {"sim_vout", "V"},
+    {"sim_ripple", "V"},
+    {"sim_il_peak", "A"},
+    {"sim_fsw", "Hz"},
+    {"sim_ton_max", "s"},
+    {"sim_settle", "s"},
+    {"sim_inrush", "A"},
+    {"sim_overshoot", "V"},
 }};
 
 std::string FigureText(std::string_view key, double value) {
@@ -64,6 +98,18 @@ std::string Joined(const std::vector<Item>& items, std::string_view indent, Writ
   return out + std::string(indent.substr(2));
 }
 
+// An object of figures by key, or null when there are none.
+std::string Figures(
+    const std::optional<std::vector<std::pair<std::string_view, double>>>& figures) {
+  if (!figures || figures->empty()) return "null";
+  return "{" +
+         Joined(*figures, "    ",
+                [](const auto& figure) {
+                  return json::String(figure.first) + ": " + json::Number(figure.second);
+                }) +
+         "}";
+}
+
 }  // namespace
 
 std::string DesignText(const DesignOutcome& outcome) {
@@ -73,9 +119,10 @@ std::string DesignText(const DesignOutcome& outcome) {
     results.emplace_back(r.label, r.text + (r.text.empty() ? "" : " " + r.unit_shown));
   }
   std::string out = Columns(results);
-  if (outcome.sheet) {
+  for (const auto& block : {outcome.sheet, outcome.simulation}) {
+    if (!block || block->empty()) continue;
     std::vector<std::pair<std::string, std::string>> figures;
-    for (const auto& [key, value] : *outcome.sheet) {
+    for (const auto& [key, value] : *block) {
       figures.emplace_back(std::string(key), FigureText(key, value));
     }
     out += "\n" + Columns(figures);
@@ -114,16 +161,8 @@ std::string DesignJson(const DesignRequest& request, const DesignOutcome& outcom
                 }) +
          "},\n";
   out += "  \"sheet\": ";
-  if (outcome.sheet) {
-    out += "{" +
-           Joined(*outcome.sheet, "    ",
-                  [&](const auto& figure) {
-                    return member(figure.first, json::Number(figure.second));
-                  }) +
-           "}";
-  } else {
-    out += "null";
-  }
+  out += Figures(outcome.sheet);
+  if (request.simulate) out += ",\n  \"simulation\": " + Figures(outcome.simulation);
   out += ",\n  \"warnings\": [" +
          Joined(outcome.warnings, "    ", [](const std::string& w) { return json::String(w); }) +
          "],\n";

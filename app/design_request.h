@@ -33,6 +33,8 @@ struct DesignRequest {
   std::vector<std::pair<const FieldOption*, std::string>> typed;
   // Hand edits after Go: Ct in pF, then R1 in kΩ followed by its pause.
   std::optional<std::string> ct, r1;
+  // Whether the design is simulated too.
+  bool simulate = false;
 };
 
 // One result as the window shows it.
@@ -52,7 +54,10 @@ struct DesignOutcome {
   std::vector<ShownResult> results;
   // The design sheet's figures by replay key, while it stands with the design.
   std::optional<std::vector<std::pair<std::string_view, double>>> sheet;
-  std::vector<std::string> warnings;
+  // The simulation's figures by replay key, when it was asked for; empty
+  // when it could not run.
+  std::optional<std::vector<std::pair<std::string_view, double>>> simulation;
+  std::vector<std::string> warnings;  // the sheet's, then the simulation's
   std::vector<std::string> messages;  // the message area's lines
 };
 

@@ -16,9 +16,11 @@
 #include <set>
 #include <sstream>
 
+#include "app/design_simulation.h"
 #include "design/chip_limits.h"
 #include "design/tolerance_classes.h"
 #include "harness/window_driver.h"
+#include "harness/worked_example.h"
 
 namespace {
 
@@ -232,9 +234,8 @@ TEST(CommandLine, TheInvertingExampleWithTheWindowsOwnLabels) {
             "inverting");
 }
 
-// The sheet is drawn offscreen, with no display either; a file is written only
-// for a design that stands, and one that cannot be written says so.
-TEST(CommandLine, TheSheetWrittenToPdfReadsBackAndOnlyWhenItCan) {
+// The sheet is drawn offscreen, with no display either.
+TEST(CommandLine, TheSheetWrittenToPdfReadsBack) {
   const QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   const QString pdf = folder.filePath("sheet.pdf");
@@ -247,18 +248,42 @@ TEST(CommandLine, TheSheetWrittenToPdfReadsBackAndOnlyWhenItCan) {
   for (const char* shown : {"820 pF, E12", "0.39 Ω, E24", "≥ 126 µH", "1.6 kΩ"}) {
     EXPECT_NE(text.find(shown), std::string::npos) << shown << " not in\n" << text;
   }
-
-  const QString refused = folder.filePath("refused.pdf");
-  EXPECT_EQ(Program(kWorkedExample + QStringList{"--vin", "five", "--sheet", refused}).status, 1);
-  EXPECT_FALSE(QFileInfo::exists(refused));
-  const ProgramRun unwritable =
-      Program(kWorkedExample + QStringList{"--sheet", folder.filePath("none/sheet.svg")});
-  EXPECT_EQ(unwritable.status, 1);
-  EXPECT_NE(unwritable.err.find("ra34063: The sheet could not be saved to"), std::string::npos)
-      << unwritable.err;
   const ProgramRun text_file = Program(kWorkedExample + QStringList{"--sheet", pdf + ".txt"});
   EXPECT_EQ(text_file.status, 2);
   EXPECT_FALSE(QFileInfo::exists(pdf + ".txt"));
+}
+
+// The deck is the one the sheet's converter gives, the same day.
+TEST(CommandLine, TheNetlistIsTheSheetsConverterAsADeck) {
+  const QTemporaryDir folder;
+  const QString deck = folder.filePath("design.cir");
+  const ProgramRun run = Program(kWorkedExample + QStringList{"--netlist", deck});
+  EXPECT_EQ(run.status, 0) << run.err;
+  driver::WindowDriver window;
+  worked::Design(window);
+  EXPECT_EQ(FileText(deck.toUtf8().constData()),
+            app::SpiceDeck(*app::SheetConverter(window), nullptr));
+}
+
+TEST(CommandLine, FilesAreWrittenOnlyForAStandingDesignOrSayWhyNot) {
+  const QTemporaryDir folder;
+  struct Case {
+    const char* option;
+    const char* name;
+    std::string failure;
+  };
+  const Case cases[] = {{"--sheet", "sheet.svg", "ra34063: The sheet could not be saved to"},
+                        {"--netlist", "design.cir", "ra34063: The netlist could not be saved to"}};
+  for (const Case& c : cases) {
+    const QString refused = folder.filePath(c.name);
+    EXPECT_EQ(Program(kWorkedExample + QStringList{"--vin", "five", c.option, refused}).status, 1);
+    EXPECT_FALSE(QFileInfo::exists(refused)) << c.option;
+    const ProgramRun unwritable =
+        Program(kWorkedExample + QStringList{c.option, folder.filePath("none/") + c.name});
+    EXPECT_EQ(unwritable.status, 1) << c.option;
+    // Qt may add notices of its own about the platform.
+    EXPECT_NE(unwritable.err.find(c.failure), std::string::npos) << unwritable.err;
+  }
 }
 
 // Every option the helps list, and only those, in the manual page and the
@@ -286,12 +311,13 @@ TEST(CommandLine, TheManualPageAndTheCompletionKnowEveryOption) {
 // Every key of the JSON, nested ones included, is documented in the README.
 TEST(CommandLine, TheReadmeNamesEveryJsonKey) {
   const std::string readme = FileText(RA_DIST_DIR "/../README.md");
-  const QJsonObject o =
-      QJsonDocument::fromJson(
-          QByteArray::fromStdString(Program(kWorkedExample + QStringList{"--json"}).out))
-          .object();
+  const QJsonObject o = QJsonDocument::fromJson(
+                            QByteArray::fromStdString(
+                                Program(kWorkedExample + QStringList{"--json", "--simulate"}).out))
+                            .object();
   std::vector<QJsonObject> objects{o, o["results"].toObject(), o["sheet"].toObject(),
-                                   o["results"].toObject()["ct"].toObject()};
+                                   o["results"].toObject()["ct"].toObject(),
+                                   o["simulation"].toObject()};
   std::size_t keys = 0;
   for (const QJsonObject& object : objects) {
     for (const QString& key : object.keys()) {
@@ -299,7 +325,44 @@ TEST(CommandLine, TheReadmeNamesEveryJsonKey) {
       EXPECT_NE(readme.find('`' + Utf8(key) + '`'), std::string::npos) << Utf8(key);
     }
   }
-  EXPECT_GT(keys, 40u);
+  EXPECT_GT(keys, 50u);
+}
+
+// The figures of one object of the program's JSON as the replay prints them,
+// in the JSON's order: "KEY\tVALUE" lines, leaving out what is no number in
+// the sheet, as the replay does; "none" for null.
+std::string FigureLines(const std::string& json, const std::string& name) {
+  const QJsonValue figures = QJsonDocument::fromJson(QByteArray::fromStdString(json))
+                                 .object()[QString::fromStdString(name)];
+  if (figures.isNull()) return "none\n";
+  std::string out;
+  std::istringstream lines(json.substr(json.find('"' + name + '"')));
+  std::string line;
+  std::getline(lines, line);
+  while (std::getline(lines, line) && line.starts_with("    \"")) {
+    const std::string key = line.substr(5, line.find('"', 5) - 5);
+    const QJsonValue figure = figures.toObject()[QString::fromStdString(key)];
+    if (!figure.isNull() || name != "sheet") out += key + '\t' + SixDigits(figure) + '\n';
+  }
+  return out;
+}
+
+std::string WarningsOf(const std::string& replayed) {
+  std::string out, line;
+  std::istringstream lines(replayed);
+  while (std::getline(lines, line)) {
+    if (line.starts_with("warning\t")) out += line + '\n';
+  }
+  return out;
+}
+
+std::string WithoutWarnings(const std::string& replayed) {
+  std::string out, line;
+  std::istringstream lines(replayed);
+  while (std::getline(lines, line)) {
+    if (!line.starts_with("warning\t")) out += line + '\n';
+  }
+  return out;
 }
 
 // One random design, given both as the command line's options and as replay
@@ -307,6 +370,7 @@ TEST(CommandLine, TheReadmeNamesEveryJsonKey) {
 struct RandomDesign {
   QStringList arguments{"design", "--json"};
   std::vector<std::string> replay;
+  bool simulate = false;
 };
 
 RandomDesign MakeRandomDesign(std::mt19937& random) {
@@ -370,6 +434,8 @@ RandomDesign MakeRandomDesign(std::mt19937& random) {
     d.replay.push_back("r1 " + r1);
     d.replay.push_back("advance 800");
   }
+  d.simulate = chance(25);
+  if (d.simulate) d.arguments << "--simulate";
   return d;
 }
 
@@ -394,26 +460,16 @@ TEST(CommandLine, TheJsonAgreesWithTheWindowsReplayOnRandomDesigns) {
     for (const auto& [key, control] : shown) {
       EXPECT_EQ(Utf8(results[key].toObject()["text"].toString()), window.Text(control)) << what;
     }
-    std::string sheet;
-    if (o["sheet"].isNull()) {
-      sheet = "none\n";
-    } else {
-      // In the order of the JSON text, which is to be the replay's.
-      const QJsonObject figures = o["sheet"].toObject();
-      std::istringstream lines(run.out.substr(run.out.find("\"sheet\"")));
-      std::string line;
-      std::getline(lines, line);
-      while (std::getline(lines, line) && line.starts_with("    \"")) {
-        const std::string key = line.substr(5, line.find('"', 5) - 5);
-        // The replay leaves out a figure that is no number.
-        const QJsonValue figure = figures[QString::fromStdString(key)];
-        if (!figure.isNull()) sheet += key + '\t' + SixDigits(figure) + '\n';
-      }
-      for (const QJsonValue& w : o["warnings"].toArray()) {
-        sheet += "warning\t" + Utf8(w.toString()) + '\n';
-      }
+    // The replay's "sheet" and "simulate": figure lines, then warning lines.
+    std::string warnings;
+    for (const QJsonValue& w : o["warnings"].toArray()) {
+      warnings += "warning\t" + Utf8(w.toString()) + '\n';
     }
-    EXPECT_EQ(sheet, window.Sheet()) << what;
+    const std::string sheet = FigureLines(run.out, "sheet");
+    const std::string expected = window.Sheet() + (d.simulate ? window.Simulation() : "");
+    const std::string figures = d.simulate ? sheet + FigureLines(run.out, "simulation") : sheet;
+    // Both tell the warnings apart only by where they stand.
+    EXPECT_EQ(figures + warnings, WithoutWarnings(expected) + WarningsOf(expected)) << what;
     std::vector<std::string> messages;
     for (const QJsonValue& m : o["messages"].toArray()) messages.push_back(Utf8(m.toString()));
     EXPECT_EQ(messages, MessageLines(window.Text("ErrorOut"))) << what;
