@@ -19,7 +19,7 @@ struct Mode {
 
 struct StepResult {
   CircuitState state;
-  double i_sense;  // the larger of the step's two sense currents
+  double i_sense = 0;  // the larger of the step's two sense currents
 };
 
 // Heun's method: Euler's step, then the average of its two slopes.

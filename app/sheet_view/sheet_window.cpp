@@ -3,7 +3,6 @@
 // to copy it.
 #include <QApplication>
 #include <QClipboard>
-#include <QDate>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
@@ -14,6 +13,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/design_simulation.h"
 #include "app/schematic_description.h"
 #include "app/sheet_view/netlist_file.h"
 #include "app/sheet_view/schematic.h"
@@ -24,7 +24,6 @@
 #include "app/sheet_view/sheet_placement.h"
 #include "app/sheet_view/sheet_view.h"
 #include "app/sheet_view/simulation_view.h"
-#include "sim/netlist.h"
 
 namespace app::sheet {
 namespace {
@@ -200,13 +199,8 @@ class SheetWindow final : public QMainWindow, public SheetView {
     dialog.setDefaultSuffix(QStringLiteral("cir"));
     dialog.selectFile(QStringLiteral("converter.cir"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const sim::NetlistStamp stamp{"RA34063 Rovu Ze " RA_VERSION,
-                                  QDate::currentDate().toString(Qt::ISODate).toStdString()};
-    const sim::ConverterInputs& converter = *simulation_->Converter();
     // A run still going is done again here rather than waited for.
-    const std::string deck = simulation_->Results()
-                                 ? sim::Netlist(converter, *simulation_->Results(), stamp)
-                                 : sim::Netlist(converter, stamp);
+    const std::string deck = SpiceDeck(*simulation_->Converter(), simulation_->Results());
     const QString failure =
         SaveNetlist(QString::fromStdString(deck), dialog.selectedFiles().constFirst());
     if (!failure.isEmpty()) QMessageBox::warning(this, QStringLiteral("Design Sheet"), failure);

@@ -29,7 +29,7 @@ class SimulationPlot {
   struct Stroke {
     QPolygonF points;
     QColor colour;
-    double width;
+    double width = 1.0;
   };
   void Panel(const QRectF& frame, const QString& title, const std::vector<QPointF>& vout_high,
              const std::vector<QPointF>& vout_low, const std::vector<QPointF>& il_high,
