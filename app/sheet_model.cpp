@@ -1,6 +1,9 @@
 #include "app/sheet_model.h"
 
+#include <cmath>
+
 #include "app/mc34063.h"
+#include "app/sheet_header.h"
 #include "app/sheet_inputs.h"
 #include "design/design_sheet.h"
 #include "design/sheet_text.h"
@@ -10,12 +13,19 @@
 namespace app {
 namespace {
 
-std::vector<SheetLine> Schematic(const design::SheetInputs& in, const design::SheetFigures& f) {
-  std::vector<SheetLine> lines{{"Vin", design::PartValueText(in.vin, "V")},
-                               {"Vout", design::PartValueText(in.vout, "V")}};
-  for (const design::SheetPart& part : design::SheetParts(in, f)) {
-    lines.push_back({part.reference, part.value});
-  }
+// The parts drawn are those to buy: the series members the sheet buys for
+// Rsc, Co and Ct, the window's L (at or above the minimum), R1 and R2.
+std::vector<SheetLine> Schematic(const MC34063& window, const design::SheetInputs& in,
+                                 const design::SheetFigures& f) {
+  using design::PartValueText;
+  std::vector<SheetLine> lines{
+      {"Chip", ChipPartNumber(window)},      {"Vin", PartValueText(in.vin, "V")},
+      {"Vout", PartValueText(in.vout, "V")}, {"Cin", PartValueText(f.cin, "F")},
+      {"Ct", PartValueText(f.ct_chip, "F")}, {"Rsc", PartValueText(f.rsc_buy, "Ω")},
+      {"L", PartValueText(in.l, "H")},       {"D", "Vf " + PartValueText(in.vf, "V")},
+      {"Co", PartValueText(f.co_buy, "F")},  {"R1", PartValueText(in.r1, "Ω")},
+      {"R2", PartValueText(in.r2, "Ω")}};
+  if (std::isfinite(f.rd)) lines.push_back({"Rd", PartValueText(f.rd, "Ω")});
   return lines;
 }
 
@@ -28,8 +38,9 @@ SheetModel SheetModelOf(const MC34063& window) {
   const design::SheetFigures figures = design::ComputeSheet(*inputs);
   model.stands = true;
   model.topology = window.State().Converter;
-  model.schematic = Schematic(*inputs, figures);
+  model.schematic = Schematic(window, *inputs, figures);
   model.sections = design::SheetSections(*inputs, figures);
+  model.sections.insert(model.sections.begin(), SheetHeader(window));
   model.plain_text = design::SheetPlainText(model.sections);
   model.converter = sim::ConverterOf(*inputs, figures);
   return model;

@@ -25,6 +25,9 @@ constexpr double kForcedBeta = 20.0;
 // MC34063A/D, rev. 25, p. 3, note 6: the 100 ohm resistor in the driver's
 // emitter takes about 7.0 mA before the switch conducts.
 constexpr double kBaseEmitterCurrent = 7.0e-3;
+// MC34063A/D, rev. 25, Figure 9, Step-Up Converter (and the step-down and
+// inverting converters of Figures 11 and 13): 100 µF at the input.
+constexpr double kInputCapacitor = 100e-6;
 
 struct DividerSpread {
   double nominal, highest, lowest;
@@ -140,6 +143,9 @@ SheetFigures ComputeSheet(const SheetInputs& in) {
       in.ipk;
   f.esr_max = esr > 0.0 ? esr : kNaN;
   f.i_sw_rms = in.ipk * std::sqrt(f.duty / 3.0);
+  // The input carries the inductor's ripple, a triangle of Ipk peak to peak.
+  f.cin = kInputCapacitor;
+  f.i_cin_rms = in.ipk / std::sqrt(12.0);
 
   const DividerSpread out = OutputOf(in, chip.bias_current_max.value);
   f.vout_nom = out.nominal;

@@ -69,6 +69,8 @@ struct SheetFigures {
   // without a driver input.
   double rd, p_rd, i_driver, p_driver;
   double p_icc;
+  // The input capacitor and the ripple current it carries.
+  double cin, i_cin_rms;
   // No series member keeps the limit within the switch's rating and at or
   // above Ipk.
   bool no_rsc_within_rating;

@@ -87,8 +87,7 @@ std::vector<SheetSection> SheetSections(const SheetInputs& in, const SheetFigure
         {"Current limit, lowest to highest", Engineering(f.ilimit_min, "A") + " to " +
                                                  Engineering(f.ilimit_max, "A") + ", typically " +
                                                  Engineering(f.ilimit, "A")},
-        {"RMS switch current",
-         Engineering(f.i_sw_rms, "A") + " " + std::string(kAtVinMinWithLMin)}}},
+        {"Switch Irms", Engineering(f.i_sw_rms, "A") + " " + std::string(kAtVinMinWithLMin)}}},
       Losses(f),
   };
   const std::vector<std::string> notes = SheetNotes(in, f);

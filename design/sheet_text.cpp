@@ -66,14 +66,14 @@ std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& f) 
       {"Rsc", PartValueText(in.rsc, "Ω"), ResistorBuy(in, f.rsc_buy),
        "≥ " + Engineering(f.p_rsc, "W")},
       {"L", PartValueText(in.l, "H"), "≥ " + Engineering(f.l_min, "H"),
-       "Isat ≥ " + Engineering(f.ilimit_max, "A") + ", Irms " + Engineering(f.i_l_rms, "A") +
+       "Isat ≥ " + Engineering(f.ilimit_max, "A") + ", Irms ≥ " + Engineering(f.i_l_rms, "A") +
            at_worst},
       {"D", "Vf " + PartValueText(in.vf, "V"), "Vf ≤ " + PartValueText(in.vf, "V"),
-       "VR ≥ " + Engineering(f.v_rating, "V") + ", IF(AV) " + Engineering(f.i_diode_avg, "A") +
+       "VR ≥ " + Engineering(f.v_rating, "V") + ", IF(AV) ≥ " + Engineering(f.i_diode_avg, "A") +
            ", IFRM ≥ " + Engineering(f.ilimit_max, "A")},
       {"Co", PartValueText(in.co, "F"), BuyText(f.co_buy, "F", in.capacitor_series),
-       "≥ " + Engineering(f.v_rating, "V") + ", ripple " + Engineering(f.i_co_rms, "A") +
-           " rms, ESR ≤ " + Engineering(f.esr_max, "Ω") + at_worst},
+       "≥ " + Engineering(f.v_rating, "V") + ", Irms ≥ " + Engineering(f.i_co_rms, "A") +
+           ", ESR ≤ " + Engineering(f.esr_max, "Ω") + at_worst},
       {"R1", PartValueText(in.r1, "Ω"), ResistorBuy(in, in.r1), TempcoRating(in)},
       {"R2", PartValueText(in.r2, "Ω"), ResistorBuy(in, in.r2), TempcoRating(in)},
   };
@@ -81,6 +81,10 @@ std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& f) 
     parts.push_back({"Rd", PartValueText(f.rd, "Ω"), ResistorBuy(in, f.rd),
                      "≥ " + Engineering(f.p_rd, "W") + ", at " + Engineering(f.i_driver, "A")});
   }
+  // The window sizes no Cin; Vin (min) is all the sheet knows of the input.
+  parts.push_back({"Cin", "", PartValueText(f.cin, "F"),
+                   "≥ the highest Vin, at least " + Engineering(in.vin, "V") + ", Irms ≥ " +
+                       Engineering(f.i_cin_rms, "A")});
   return parts;
 }
 

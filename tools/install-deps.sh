@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev qt6-base-dev
           libfontconfig-dev qt6-svg-dev desktop-file-utils appstream dpkg-dev file poppler-utils
           python3 clang-tidy lintian python3-pyatspi at-spi2-core dbus-x11 xvfb xdotool
+          # the saved sheet's SVG rendered outside Qt in the tests
+          librsvg2-bin imagemagick
           # the tests' oracle for the built-in simulation; the program does not use it
           ngspice
           "$@")

@@ -43,6 +43,20 @@ QByteArray FilledSchematic(design::Topology topology, const std::vector<SheetLin
     svg.replace(QStringLiteral("{{%1}}").arg(QString::fromStdString(line.label)),
                 QString::fromStdString(line.value).toHtmlEscaped());
   }
+  // A part the design has no value for is drawn as the circuit without it.
+  static const QRegularExpression optional(
+      QStringLiteral("<g class=\"(if|unless)-(\\w+)\"[^>]*>.*?</g>\\s*"),
+      QRegularExpression::DotMatchesEverythingOption);
+  for (auto match = optional.globalMatch(svg); match.hasNext();) {
+    const QRegularExpressionMatch group = match.next();
+    const bool present = std::any_of(values.begin(), values.end(), [&](const SheetLine& line) {
+      return QString::fromStdString(line.label) == group.captured(2) && !line.value.empty();
+    });
+    if (present != (group.captured(1) == QLatin1String("if"))) {
+      svg.replace(group.capturedStart(), group.capturedLength(), QString());
+      match = optional.globalMatch(svg);  // the text after it has moved
+    }
+  }
   static const QRegularExpression unfilled(QStringLiteral("\\{\\{\\w+\\}\\}"));
   svg.remove(unfilled);
   return svg.toUtf8();

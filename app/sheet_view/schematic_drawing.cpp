@@ -21,6 +21,7 @@ struct Style {
   double font_size = 12;
   bool bold = false;
   DrawnText::Anchor anchor = DrawnText::Anchor::kStart;
+  bool hidden = false;
 };
 
 // The numbers in `text`, however separated; parsing stops at anything else.
@@ -84,6 +85,7 @@ Style Inherit(Style style, const QXmlStreamAttributes& a) {
   style.font_size = Number(a, QLatin1String("font-size"), style.font_size);
   if (a.hasAttribute(QLatin1String("font-weight")))
     style.bold = a.value(QLatin1String("font-weight")) == u"bold";
+  if (a.value(QLatin1String("display")) == u"none") style.hidden = true;
   const QStringView anchor = a.value(QLatin1String("text-anchor"));
   if (anchor == u"middle") style.anchor = DrawnText::Anchor::kMiddle;
   if (anchor == u"end") style.anchor = DrawnText::Anchor::kEnd;
@@ -241,6 +243,7 @@ SchematicDrawing::SchematicDrawing(const QByteArray& svg) {
     const Style style = Inherit(styles.back(), a);
     styles.push_back(style);
     const QStringView tag = xml.name();
+    if (style.hidden) continue;
     if (tag == u"svg") {
       Numbers box(a.value(QLatin1String("viewBox")).toString());
       const double x = box.Next().value_or(0), y = box.Next().value_or(0);

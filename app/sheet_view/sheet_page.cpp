@@ -108,6 +108,7 @@ void SheetPage::Lay(const design::SheetSection& section, double& y) {
       const QStringList wrapped =
           Wrapped(QString::fromStdString(rows[r][c]), room, head ? bold : plain);
       for (qsizetype k = 0; k < wrapped.size(); ++k) {
+        if (wrapped[k].isEmpty()) continue;  // an empty cell writes no text
         line(x, y + step * double(k + 1) - 4, wrapped[k], kTextSize, head,
              section.warnings ? red : QColor(Qt::black));
       }

@@ -34,12 +34,15 @@ TEST(SheetModel, TheWorkedExampleInEngineersUnitsSectionBySection) {
   const app::SheetModel sheet = app::SheetModelOf(d.Window());
   ASSERT_TRUE(sheet.stands);
   EXPECT_EQ(Joined(sheet.schematic),
-            "Vin=5 V|Vout=12 V|Ct=820 pF|Rsc=0.5 Ω|L=253 µH|D=Vf 400 mV|Co=180 µF|R1=1.6 kΩ|"
-            "R2=13 kΩ|Rd=75 Ω");
+            "Chip=MC34063A|Vin=5 V|Vout=12 V|Cin=100 µF|Ct=820 pF|Rsc=0.39 Ω|L=253 µH|"
+            "D=Vf 400 mV|Co=220 µF|R1=1.6 kΩ|R2=13 kΩ|Rd=75 Ω");
   const std::vector<std::string> expected = {
-      "Parts: | ≥ 46.8 mW| Isat ≥ 945 mA, Irms 346 mA at Vin (min), with L at its minimum| "
-      "VR ≥ 13.1 V, IF(AV) 100 mA, IFRM ≥ 945 mA| ≥ 13.1 V, ripple 173 mA rms, ESR ≤ 127 mΩ at "
-      "Vin (min), with L at its minimum| ≤ 200 ppm/°C| ≤ 200 ppm/°C| ≥ 168 mW, at 58.0 mA|",
+      "Design: 2026-12-07| ON Semi MC34063A| 12 V| 0.1 A| 1.25 V| 0.4 V| 0 to 70 °C| "
+      "resistors ±5% E24, capacitors ±10% E12|",
+      "Parts: | ≥ 46.8 mW| Isat ≥ 945 mA, Irms ≥ 346 mA at Vin (min), with L at its minimum| "
+      "VR ≥ 13.1 V, IF(AV) ≥ 100 mA, IFRM ≥ 945 mA| ≥ 13.1 V, Irms ≥ 173 mA, ESR ≤ 127 mΩ at "
+      "Vin (min), with L at its minimum| ≤ 200 ppm/°C| ≤ 200 ppm/°C| ≥ 168 mW, at 58.0 mA| "
+      "≥ the highest Vin, at least 5.00 V, Irms ≥ 173 mA|",
       "Output voltage: 11.4 V| 9.94 V| 13.1 V| R1 1.5 kΩ, R2 13 kΩ: 12.1 V|",
       "Operating point: 32.5 kHz| 20.5 µs, 10.2 µs| 66.7%| 600 mA (the chip's limit 1.50 A)| "
       "611 mA to 945 mA, typically 769 mA| 283 mA at Vin (min), with L at its minimum|",

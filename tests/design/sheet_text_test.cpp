@@ -94,13 +94,16 @@ TEST(SheetText, ListsThePartsToBuyWithTheirRatings) {
   const std::vector<std::vector<std::string>> expected = {
       {"Ct", "820 pF", "820 pF, E12", ""},
       {"Rsc", "0.5 Ω", "0.39 Ω, E24 ±5%", "≥ 46.8 mW"},
-      {"L", "253 µH", "≥ 126 µH", "Isat ≥ 945 mA, Irms 346 mA at Vin (min), with L at its minimum"},
-      {"D", "Vf 400 mV", "Vf ≤ 400 mV", "VR ≥ 13.1 V, IF(AV) 100 mA, IFRM ≥ 945 mA"},
+      {"L", "253 µH", "≥ 126 µH",
+       "Isat ≥ 945 mA, Irms ≥ 346 mA at Vin (min), with L at its minimum"},
+      {"D", "Vf 400 mV", "Vf ≤ 400 mV", "VR ≥ 13.1 V, IF(AV) ≥ 100 mA, IFRM ≥ 945 mA"},
       {"Co", "180 µF", "220 µF, E12",
-       "≥ 13.1 V, ripple 173 mA rms, ESR ≤ 127 mΩ at Vin (min), with L at its minimum"},
+       "≥ 13.1 V, Irms ≥ 173 mA, ESR ≤ 127 mΩ at Vin (min), with L at its minimum"},
       {"R1", "1.6 kΩ", "1.6 kΩ, E24 ±5%", "≤ 200 ppm/°C"},
       {"R2", "13 kΩ", "13 kΩ, E24 ±5%", "≤ 200 ppm/°C"},
       {"Rd", "75 Ω", "75 Ω, E24 ±5%", "≥ 168 mW, at 58.0 mA"},
+      // Ipk / √12 of the input's triangle.
+      {"Cin", "", "100 µF", "≥ the highest Vin, at least 5.00 V, Irms ≥ 173 mA"},
   };
   ASSERT_EQ(parts.size(), expected.size());
   for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -166,7 +169,9 @@ TEST(SheetText, PlainTextAlignsEachTableAndEndsWithTheWarnings) {
       "Design Sheet\n\nParts\nPart  Value      What to buy      Rating\n",
       "\nCt    820 pF     820 pF, E12\nRsc   0.5 Ω      0.39 Ω, E24 ±5%  ≥ 46.8 mW\n",
       "\nR2    13 kΩ      13 kΩ, E24 ±5%   ≤ 200 ppm/°C\n"
-      "Rd    75 Ω       75 Ω, E24 ±5%    ≥ 168 mW, at 58.0 mA\n\nOutput voltage\n",
+      "Rd    75 Ω       75 Ω, E24 ±5%    ≥ 168 mW, at 58.0 mA\n"
+      "Cin              100 µF           ≥ the highest Vin, at least 5.00 V, Irms ≥ 173 mA\n\n"
+      "Output voltage\n",
       "\nNominal, with the R1 and R2 shown        11.4 V\n",
       "\nClosest standard pair                    R1 1.5 kΩ, R2 13 kΩ: 12.1 V\n",
       "\nDuty cycle                        66.7%\n",

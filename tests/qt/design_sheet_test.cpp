@@ -148,7 +148,10 @@ TEST(DesignSheet, TheSchematicAndEverySavedFormatHoldTheValues) {
     app::sheet::SheetOpener* opener = OpenWorkedSheet(frame);
     ASSERT_NE(opener->View(), nullptr);
     const QString schematic = QString::fromUtf8(opener->View()->Schematic());
-    for (const QString& value : kParts + QStringList{"5 V", "12 V", "Vf 400 mV"}) {
+    // The parts to buy: Rsc, Co and the chip's Ct from the sheet, L, R1 and
+    // R2 from the window; Rd and Cin; the chip by its part number.
+    for (const QString value : {"5 V", "12 V", "MC34063A", "100 µF", "820 pF", "0.39 Ω", "253 µH",
+                                "Vf 400 mV", "220 µF", "1.6 kΩ", "13 kΩ", "75 Ω"}) {
       EXPECT_TRUE(schematic.contains(">" + value + "<")) << value.toStdString();
     }
     EXPECT_FALSE(schematic.contains("{{"));
@@ -214,7 +217,18 @@ TEST(DesignSheet, AReaderStartsAtTheSchematicAndTabsThroughHeadingsHeadsAndCells
     QWidget* schematic = Find<QWidget>(Sheet(), "Schematic");
     EXPECT_EQ(QApplication::focusWidget(), schematic);
     EXPECT_TRUE(schematic->accessibleDescription().contains("; L 253 µH from pin 7's node"));
-    // Tab: the first section's title as a heading, then its first column head.
+    // Tab through the header, a heading first, to its last cell.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* design = qobject_cast<QLabel*>(QApplication::focusWidget());
+    ASSERT_NE(design, nullptr);
+    EXPECT_EQ(design->text(), "Design");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(design)->role(), QAccessible::Heading);
+    for (int k = 0; k < 40 && qobject_cast<QLabel*>(QApplication::focusWidget())->text() !=
+                                  "resistors ±5% E24, capacitors ±10% E12";
+         ++k) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // Then the parts' title as a heading, then their first column head.
     const std::pair<QAccessible::Role, QString> stops[] = {{QAccessible::Heading, "Parts"},
                                                            {QAccessible::ColumnHeader, "Part"}};
     for (const auto& [role, text] : stops) {

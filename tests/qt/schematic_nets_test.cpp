@@ -120,6 +120,7 @@ struct Circuit {
   design::Topology topology;
   const char* name;
   QStringList nets;  // as Nets gives them
+  std::vector<app::SheetLine> values = {};
 };
 
 TEST(SchematicNets, EachConverterIsTheDatasheetsCircuit) {
@@ -130,7 +131,13 @@ TEST(SchematicNets, EachConverterIsTheDatasheetsCircuit) {
       {design::Topology::kStepUp,
        "step-up",
        {"Cin.1 Rsc.1 U.6 Vin", "Cin.2 Co.2 Ct.2 GND R1.2 U.2 U.4", "Co.1 D.K R2.1 Vout", "Ct.1 U.3",
-        "D.A L.2 U.1", "L.1 Rd.1 Rsc.2 U.7", "R1.1 R2.2 U.5", "Rd.2 U.8"}},
+        "D.A L.2 U.1", "L.1 Rd.1 Rsc.2 U.7", "R1.1 R2.2 U.5", "Rd.2 U.8"},
+       {{"Rd", "75 Ω"}}},
+      // A chip without a driver input: pin 8 tied to pin 1, no Rd.
+      {design::Topology::kStepUp,
+       "step-up, Darlington",
+       {"Cin.1 Rsc.1 U.6 Vin", "Cin.2 Co.2 Ct.2 GND R1.2 U.2 U.4", "Co.1 D.K R2.1 Vout", "Ct.1 U.3",
+        "D.A L.2 U.1 U.8", "L.1 Rsc.2 U.7", "R1.1 R2.2 U.5"}},
       // Pins 1 and 8 on the sense node; pin 2 to L and the diode's cathode,
       // the anode at ground.
       {design::Topology::kStepDown,
@@ -145,8 +152,9 @@ TEST(SchematicNets, EachConverterIsTheDatasheetsCircuit) {
         "D.K L.1 U.2", "R1.1 R2.2 U.5", "Rsc.2 U.1 U.7 U.8"}},
   };
   for (const Circuit& c : circuits) {
-    EXPECT_EQ(Nets(Read(app::sheet::FilledSchematic(c.topology, {}))).join('\n').toStdString(),
-              c.nets.join('\n').toStdString())
+    EXPECT_EQ(
+        Nets(Read(app::sheet::FilledSchematic(c.topology, c.values))).join('\n').toStdString(),
+        c.nets.join('\n').toStdString())
         << c.name;
   }
 }
