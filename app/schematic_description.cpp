@@ -81,8 +81,10 @@ std::string Named(const std::vector<SheetLine>& values, std::string_view name) {
 
 std::string SchematicDescription(design::Topology topology, const std::vector<SheetLine>& values) {
   const Circuit& circuit = CircuitOf(topology);
+  std::string chip = ValueOf(values, "Chip");
+  if (chip.empty()) chip = "MC34063";
   std::string text = std::string(circuit.title) + ": " + Named(values, "Vin") + " in, " +
-                     Named(values, "Vout") + " out. MC34063 " + std::string(circuit.pins);
+                     Named(values, "Vout") + " out. " + chip + ' ' + std::string(circuit.pins);
   for (const Joined& joined : circuit.parts) {
     text += "; " + Named(values, joined.part) + ' ' + std::string(joined.where);
   }

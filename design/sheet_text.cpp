@@ -119,20 +119,20 @@ std::vector<std::pair<std::string, std::string>> DatasheetFigureLines(std::int32
     return all ? text + assumed : text;
   };
   std::vector<std::pair<std::string, std::string>> lines = {
-      {"Current-sense threshold, min / typ / max",
+      {"Current-sense threshold, lowest / typical / highest",
        figures({c.sense_min, c.sense_typ, c.sense_max}, "V")},
-      {"Timing law",
-       std::string(c.timing == TimingLaw::kMc34063 ? "Ct = 4.0e-5 · ton"
-                                                   : "Ct = 381.6e-6 / fsw − 343e-12") +
-           (c.timing_assumed ? assumed : "")},
+      {"Timing law", std::string(c.timing == TimingLaw::kMc34063
+                                     ? "Ct = 4.0e-5 · on time"
+                                     : "Ct = 381.6e-6 / switching frequency − 343e-12") +
+                         (c.timing_assumed ? assumed : "")},
       {"Reference tolerance", "±" + fw::Str(c.vref_tolerance.value * 100.0) + "%" +
                                   (c.vref_tolerance.assumed ? assumed : "")},
       {"Switch current, at most", figures({c.switch_current}, "A")},
-      {"Saturation at 1 A, pins 1 and 8 tied, typ / max",
+      {"Saturation at 1 A, pins 1 and 8 tied, typical / highest",
        figures({c.vsat_darlington_typ, c.vsat_darlington_max}, "V")},
   };
   if (c.driver_input) {
-    lines.push_back({"Saturation at 1 A, pin 8 through Rd, typ / max",
+    lines.push_back({"Saturation at 1 A, pin 8 through Rd, typical / highest",
                      figures({c.vsat_saturated_typ, c.vsat_saturated_max}, "V")});
     lines.push_back({"Driver current, at most", figures({c.driver_current_max}, "A")});
   }

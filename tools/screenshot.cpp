@@ -15,6 +15,7 @@
 #include "app/program.h"
 #include "app/sheet_model.h"
 #include "app/sheet_view/sheet_opener.h"
+#include "app/sheet_view/sheet_placement.h"
 #include "app/sheet_view/simulation_plot.h"
 #include "framework/qt/qt_front_end.h"
 #include "framework/runtime.h"
@@ -34,7 +35,13 @@ bool SheetShot(QMainWindow* frame, const QString& path) {
   auto opener = app::sheet::Attach(*app::MC34063::ImplicitInstance(), frame);
   qt_driver::Find<QAction>(frame, "FileDesignSheet")->trigger();
   QWidget* sheet = opener->View()->Window();
-  sheet->resize(820, 1090);  // the whole sheet, with no scrolling
+  // The whole sheet, with no scrolling: as high as the schematic and the
+  // text below it ask for at the width the sheet opens at.
+  sheet->resize(app::sheet::kSheetSize.width(), 4000);
+  QCoreApplication::sendPostedEvents();
+  const QWidget* text = qt_driver::Find<QWidget>(sheet, "SheetText");
+  sheet->resize(sheet->width(),
+                text->mapTo(sheet, QPoint(0, 0)).y() + text->sizeHint().height() + 16);
   QCoreApplication::sendPostedEvents();
   const bool saved = sheet->grab().save(path, "PNG");
   sheet->close();

@@ -8,7 +8,7 @@ SchematicWidget::SchematicWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Schematic"));
   setAccessibleName(QStringLiteral("Schematic"));
   setFocusPolicy(Qt::StrongFocus);  // the sheet's first stop, its description read there
-  setMinimumSize(320, 162);
+  setMinimumSize(kLeast);
 }
 
 void SchematicWidget::Load(const QByteArray& svg) {

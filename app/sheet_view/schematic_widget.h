@@ -12,6 +12,9 @@ class SchematicWidget : public QWidget {
  public:
   explicit SchematicWidget(QWidget* parent);
 
+  // Too small to read below this.
+  static constexpr QSize kLeast{320, 162};
+
   void Load(const QByteArray& svg);
   QSize sizeHint() const override { return natural_.toSize(); }
   // The height that shows the drawing whole at `width`.

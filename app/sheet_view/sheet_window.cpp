@@ -135,8 +135,8 @@ class SheetWindow final : public QMainWindow, public SheetView {
     const QMargins margins = centralWidget()->layout()->contentsMargins();
     const int width = this->width() - margins.left() - margins.right();
     const int room = height() - menuBar()->sizeHint().height() - 160;
-    schematic_->setFixedHeight(std::max(schematic_->minimumSizeHint().height(),
-                                        std::min(schematic_->FullHeight(width), room)));
+    schematic_->setFixedHeight(
+        std::max(SchematicWidget::kLeast.height(), std::min(schematic_->FullHeight(width), room)));
   }
 
   void BuildMenus() {

@@ -6,11 +6,12 @@ namespace app {
 namespace {
 
 TEST(SchematicDescription, EachPartWithItsValueAndItsNodesInTheDrawingsOrder) {
-  const std::vector<SheetLine> values = {{"Vin", "5 V"},  {"Vout", "12 V"},   {"Rsc", "0.47 Ω"},
-                                         {"L", "253 µH"}, {"D", "Vf 400 mV"}, {"Co", "180 µF"},
-                                         {"R2", "13 kΩ"}, {"R1", "1.6 kΩ"},   {"Ct", "820 pF"}};
+  const std::vector<SheetLine> values = {{"Chip", "MC34063A"}, {"Vin", "5 V"},  {"Vout", "12 V"},
+                                         {"Rsc", "0.47 Ω"},    {"L", "253 µH"}, {"D", "Vf 400 mV"},
+                                         {"Co", "180 µF"},     {"R2", "13 kΩ"}, {"R1", "1.6 kΩ"},
+                                         {"Ct", "820 pF"}};
   EXPECT_EQ(SchematicDescription(design::Topology::kStepUp, values),
-            "Step-up converter: Vin 5 V in, Vout 12 V out. MC34063 pin 6 (Vcc) at Vin; pins 4 "
+            "Step-up converter: Vin 5 V in, Vout 12 V out. MC34063A pin 6 (Vcc) at Vin; pins 4 "
             "(GND) and 2 (SwE) at ground; Cin from Vin to ground; Rsc 0.47 Ω from Vin to pin 7 "
             "(Ipk); Rd from pin 7's node to pin 8 (DrC); L 253 µH from pin 7's node to pin 1 "
             "(SwC); D Vf 400 mV from pin 1's node, its anode, to Vout, its cathode; Co 180 µF "
@@ -23,7 +24,7 @@ TEST(SchematicDescription, APartWithoutAValueIsNamedAlone) {
       SchematicDescription(design::Topology::kStepUp, {{"Cin", "100 µF"}, {"Rd", ""}});
   EXPECT_NE(text.find("; Cin 100 µF from Vin to ground;"), std::string::npos) << text;
   EXPECT_NE(text.find("; Rd from pin 7's node"), std::string::npos) << text;
-  EXPECT_NE(text.find("Vin in, Vout out."), std::string::npos) << text;
+  EXPECT_NE(text.find("Vin in, Vout out. MC34063 pin 6"), std::string::npos) << text;
 }
 
 // Where the step-down and the inverting converter differ from the step-up,

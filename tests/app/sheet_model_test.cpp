@@ -51,7 +51,7 @@ TEST(SheetModel, TheWorkedExampleInEngineersUnitsSectionBySection) {
       "Notes: The window's L of 253 µH keeps a margin: 2 times the datasheet minimum of "
       "126 µH.| The window's accuracy of ±432 mV comes from a simpler formula; the band above "
       "is the worst case.|",
-      "Datasheet figures: 250 mV / 300 mV / 350 mV| Ct = 4.0e-5 · ton| ±3.2%| 1.50 A| 1.00 V / "
+      "Datasheet figures: 250 mV / 300 mV / 350 mV| Ct = 4.0e-5 · on time| ±3.2%| 1.50 A| 1.00 V / "
       "1.30 V| 450 mV / 700 mV| 100 mA| 3.10 mA| 400 nA|",
       "Warnings (red): R1 1.6 kΩ and R2 13 kΩ give 11.4 V, more than 1% from the 12.0 V asked; "
       "the closest standard pair is R1 1.5 kΩ and R2 13 kΩ, giving 12.1 V.|",

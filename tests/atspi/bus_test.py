@@ -223,8 +223,9 @@ def run(program):
             return
         wait_for(lambda: schematic.getState().contains(pyatspi.STATE_FOCUSED),
                  "the focus on the schematic")
-        check("; L 253 µH from pin 7's node to pin 1 (SwC);" in schematic.description,
-              "the schematic's description names L, its value and its nodes: %r"
+        check("out. MC34063A pin 6 (Vcc) at Vin;" in schematic.description and
+              "; L 253 µH from pin 7's node to pin 1 (SwC);" in schematic.description,
+              "the schematic's description names the chip, and L with its value and nodes: %r"
               % schematic.description)
         parts = wait_for(lambda: find(sheet, "table", "Parts"), "the parts table")
         if parts is None:

@@ -305,7 +305,7 @@ TEST(CommandLine, TheManualPageAndTheCompletionKnowEveryOption) {
   listed.merge(options(Program({"--help"}).out, "--"));
   EXPECT_EQ(options(FileText(RA_DIST_DIR "/ra34063.bash-completion"), "--"), listed);
   // The manual page writes each dash as "\-".
-  EXPECT_EQ(options(FileText(RA_DIST_DIR "/ra34063.1"), "\\-\\-"), listed);
+  EXPECT_EQ(options(FileText(RA_DIST_DIR "/ra34063.1.in"), "\\-\\-"), listed);
 }
 
 // Every key of the JSON, nested ones included, is documented in the README.

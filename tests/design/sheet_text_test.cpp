@@ -179,7 +179,8 @@ TEST(SheetText, PlainTextAlignsEachTableAndEndsWithTheWarnings) {
       "\nLosses\nSwitch       260 mW\nDiode        40.0 mW\nRsc          46.8 mW\n"
       "Driver       193 mW\nChip supply  15.5 mW\nEfficiency   68.4%\n"
       "Inductor copper and core losses are not included.\n\nNotes\n",
-      "\nDatasheet figures\nCurrent-sense threshold, min / typ / max         250 mV / 300 mV / "
+      "\nDatasheet figures\nCurrent-sense threshold, lowest / typical / highest      250 mV / 300 "
+      "mV / "
       "350 mV\n",
   };
   for (const char* line : lines) EXPECT_NE(text.find(line), std::string::npos) << line;
