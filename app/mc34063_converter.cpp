@@ -7,20 +7,6 @@
 #include "framework/text_field.h"
 
 namespace app {
-namespace {
-
-struct DividerLabels {
-  std::string_view r1, r2;  // beside the fields
-};
-
-DividerLabels LabelsFor(design::Topology topology) {
-  // The inverting divider sits between ground and the chip's ground pin at
-  // -Vout.
-  if (topology == design::Topology::kInverting) return {"R1 (to −Vout)", "R2 (to GND)"};
-  return {"R1 (to GND)", "R2 (to Vout)"};
-}
-
-}  // namespace
 
 void MC34063::ChooseConverter(design::Topology topology) {
   if (topology == state_.Converter) return;
@@ -28,7 +14,7 @@ void MC34063::ChooseConverter(design::Topology topology) {
     if (auto item = MenuItemNamed(choice.item)) item->SetChecked(choice.topology == topology);
   }
   SetTitle("RA34063 Rovu Ze" + std::string(ChoiceFor(topology).title_suffix));
-  const DividerLabels labels = LabelsFor(topology);
+  const design::DividerNames labels = design::DividerNamesOf(topology);
   Label(design::field::kR1Label).SetText(std::string(labels.r1));
   Label(design::field::kR2Label).SetText(std::string(labels.r2));
   Field(design::field::kR1)

@@ -37,8 +37,7 @@ double AccuracyShown(const fw::ControlSet& controls) {
 
 std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
                                                  const fw::ControlSet& c) {
-  // The sheet draws and rates the step-up circuit only.
-  if (!s.DesignStands || s.Converter != design::Topology::kStepUp) return std::nullopt;
+  if (!s.DesignStands) return std::nullopt;
   const std::int32_t chip_row = c.Popup(design::field::kChipPopup).ListIndex();
   return design::SheetInputs{
       .vin = s.Vin,
@@ -72,6 +71,7 @@ std::optional<design::SheetInputs> SheetInputsOf(const design::DesignState& s,
       .chip = design::ChipName(chip_row),
       .chip_temp_min = s.TempMin,
       .chip_temp_max = s.TempMax,
+      .topology = s.Converter,
   };
 }
 

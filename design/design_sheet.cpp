@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "design/chip_datasheet.h"
+#include "design/converter_equations.h"
 #include "design/divider_pair.h"
 #include "design/output_accuracy.h"
 #include "design/series_values.h"
@@ -25,6 +26,8 @@ constexpr double kForcedBeta = 20.0;
 // MC34063A/D, rev. 25, p. 3, note 6: the 100 ohm resistor in the driver's
 // emitter takes about 7.0 mA before the switch conducts.
 constexpr double kBaseEmitterCurrent = 7.0e-3;
+// The window's L, "####.0" µH.
+constexpr double kInductorTextStep = 0.1e-6;
 // MC34063A/D, rev. 25, Figure 9, Step-Up Converter (and the step-down and
 // inverting converters of Figures 11 and 13): 100 µF at the input.
 constexpr double kInputCapacitor = 100e-6;
@@ -34,8 +37,9 @@ struct DividerSpread {
 };
 
 // The output the divider shown gives, and its extremes over tolerance,
-// temperature and the reference's accuracy. The bias current flows out of
-// the feedback input, so it can only lower the output.
+// temperature and the reference's accuracy, as magnitudes: the inverting
+// divider sets |Vout| above the chip's ground pin at -Vout. The bias current
+// flows out of the feedback input, so it can only lower the magnitude.
 DividerSpread OutputOf(const SheetInputs& in, double bias_current) {
   const double e = ResistorErrorOver(in.tolerance, in.tempco_ppm, in.temp_min, in.temp_max).error;
   const double nominal = in.vref * (1.0 + in.r2 / in.r1);
@@ -61,8 +65,13 @@ void SenseResistor(const SheetInputs& in, const ChipDatasheet& chip, SheetFigure
   f.ilimit_min = vs_min / (f.rsc_buy * (1.0 + t));
   f.ilimit = chip.sense_typ.value / f.rsc_buy;
   f.ilimit_max = vs_max / (f.rsc_buy * (1.0 - t));
-  // In the step-up, Rsc carries the inductor current, a ramp up to Ipk.
-  f.p_rsc = in.ipk * in.ipk * f.rsc_buy / 3.0;
+  if (in.topology == Topology::kStepUp) {
+    // In the step-up, Rsc carries the inductor current, a ramp up to Ipk.
+    f.p_rsc = in.ipk * in.ipk * f.rsc_buy / 3.0;
+  } else {
+    // Elsewhere it carries the switch current, that ramp during ton only.
+    f.p_rsc = in.ipk * in.ipk * f.rsc_buy * f.duty / 3.0;
+  }
   // The members that keep the limit within the rating and at or above Ipk
   // lie between these two.
   const double lowest = vs_max / (chip.switch_current.value * (1.0 - t));
@@ -72,7 +81,8 @@ void SenseResistor(const SheetInputs& in, const ChipDatasheet& chip, SheetFigure
 
 // The driver resistor that keeps the switch saturated at the highest limit.
 void Driver(const SheetInputs& in, const ChipDatasheet& chip, SheetFigures& f) {
-  if (!chip.driver_input) {
+  // The step-down and inverting circuits tie pin 8 to pin 1, with no Rd.
+  if (!chip.driver_input || in.topology != Topology::kStepUp) {
     f.rd = f.i_driver = f.p_rd = f.p_driver = kNaN;
     return;
   }
@@ -88,8 +98,11 @@ void Driver(const SheetInputs& in, const ChipDatasheet& chip, SheetFigures& f) {
 
 void AddWarnings(const SheetInputs& in, const ChipDatasheet& chip, double esr, SheetFigures& f) {
   if (f.fsw > in.sw_freq_max) f.warnings.push_back(SheetWarning::kFrequencyAboveChip);
-  if (in.l < f.l_min) f.warnings.push_back(SheetWarning::kInductorBelowMinimum);
-  if (std::abs(f.vout_nom - in.vout) > kOutputSlack * in.vout) {
+  // The step-down's and the inverting's L is the minimum itself, shown to a
+  // tenth of a µH.
+  const double l_shown_slack = in.topology == Topology::kStepUp ? 0.0 : kInductorTextStep / 2.0;
+  if (in.l + l_shown_slack < f.l_min) f.warnings.push_back(SheetWarning::kInductorBelowMinimum);
+  if (std::abs(f.vout_nom - in.vout) > kOutputSlack * std::abs(in.vout)) {
     f.warnings.push_back(SheetWarning::kOutputOffTarget);
   }
   // The design stands all the same: the user may know their part.
@@ -115,9 +128,17 @@ double DriverResistor(double drive_voltage, double ipk, double forced_beta, doub
 
 SheetFigures ComputeSheet(const SheetInputs& in) {
   const ChipDatasheet& chip = ChipDatasheetForRow(in.chip_row);
+  const Topology topology = in.topology;
+  const bool step_up = topology == Topology::kStepUp;
+  const bool step_down = topology == Topology::kStepDown;
+  const double vout = std::abs(in.vout);
+  // The inverting's output is below ground.
+  const double sign = topology == Topology::kInverting ? -1.0 : 1.0;
   SheetFigures f{};
+  f.topology = topology;
   // The switch's on-time over its off-time.
-  const double r = (in.vout + in.vf - in.vin) / (in.vin - in.vsat);
+  const double r = step_up ? (in.vout + in.vf - in.vin) / (in.vin - in.vsat)
+                           : OnOffRatio(topology, {in.vin, in.vout, in.vsat, in.vf});
   f.ton = in.ton;
   f.toff = in.ton / r;
   f.fsw = 1.0 / (f.ton + f.toff);
@@ -130,39 +151,65 @@ SheetFigures ComputeSheet(const SheetInputs& in) {
 
   SenseResistor(in, chip, f);
 
-  f.l_min = (in.vin - in.vsat) * in.ton / in.ipk;
+  // MC34063A/D, rev. 25, the table of design formulas: L(min).
+  f.l_min = step_down ? ((in.vin - in.vsat) - vout) * in.ton / in.ipk
+                      : (in.vin - in.vsat) * in.ton / in.ipk;
   f.i_l_rms = in.ipk / std::sqrt(3.0);
-  f.v_diode = in.vout;
-  f.i_diode_avg = in.iout;
-  f.i_co_rms = std::sqrt(in.ipk * in.ipk * (1.0 - f.duty) / 3.0 - in.iout * in.iout);
-  f.co_buy = SeriesValues(in.capacitor_series).AtOrAbove(9.0 * in.iout * in.ton / in.vrip);
+  // The diode blocks the output in the step-up, the input in the step-down,
+  // and both in series in the inverting.
+  f.v_diode = step_up ? in.vout : (step_down ? in.vin : in.vin + vout);
+  // The step-down's diode carries the inductor's current during toff only.
+  f.i_diode_avg = step_down ? in.iout * (1.0 - f.duty) : in.iout;
+  // The step-down's Co takes the inductor's triangle, Ipk peak to peak
+  // around Iout; the others' takes the diode's pulses less Iout.
+  f.i_co_rms = step_down ? in.ipk / std::sqrt(12.0)
+                         : std::sqrt(in.ipk * in.ipk * (1.0 - f.duty) / 3.0 - in.iout * in.iout);
+  const double co_least = step_up ? 9.0 * in.iout * in.ton / in.vrip
+                                  : OutputCapacitance(topology, {.vin = in.vin,
+                                                                 .vout = in.vout,
+                                                                 .vsat = in.vsat,
+                                                                 .iout = in.iout,
+                                                                 .vrip = in.vrip,
+                                                                 .ipk = in.ipk,
+                                                                 .ton = in.ton,
+                                                                 .on_off_ratio = r});
+  f.co_buy = SeriesValues(in.capacitor_series).AtOrAbove(co_least);
   // AN920/D, rev. 6, p. 11: the ripple is the comparator's share, the
-  // capacitive share and Ipk times the ESR.
-  const double esr =
-      (in.vrip - in.iout * in.ton / f.co_buy - (in.vout / in.vref) * kComparatorHysteresis) /
-      in.ipk;
+  // capacitive share and Ipk times the ESR. The step-down's capacitive share
+  // is the datasheet's Co formula solved for the ripple.
+  const double capacitive =
+      step_down ? in.ipk * (f.ton + f.toff) / (8.0 * f.co_buy) : in.iout * in.ton / f.co_buy;
+  const double esr = (in.vrip - capacitive - (vout / in.vref) * kComparatorHysteresis) / in.ipk;
   f.esr_max = esr > 0.0 ? esr : kNaN;
   f.i_sw_rms = in.ipk * std::sqrt(f.duty / 3.0);
-  // The input carries the inductor's ripple, a triangle of Ipk peak to peak.
   f.cin = kInputCapacitor;
-  f.i_cin_rms = in.ipk / std::sqrt(12.0);
+  if (step_up) {
+    // The input carries the inductor's ripple, a triangle of Ipk peak to peak.
+    f.i_cin_rms = in.ipk / std::sqrt(12.0);
+  } else {
+    // The others draw the switch's ramp from the input: Cin passes all of it
+    // but its average, Ipk D / 2.
+    const double i_in_avg = in.ipk * f.duty / 2.0;
+    f.i_cin_rms = std::sqrt(f.i_sw_rms * f.i_sw_rms - i_in_avg * i_in_avg);
+  }
 
   const DividerSpread out = OutputOf(in, chip.bias_current_max.value);
-  f.vout_nom = out.nominal;
-  f.vout_max = out.highest;
-  f.vout_min = out.lowest;
+  f.vout_nom = sign * out.nominal;
+  f.vout_max = step_up || step_down ? out.highest : -out.lowest;
+  f.vout_min = step_up || step_down ? out.lowest : -out.highest;
   f.v_rating = out.highest;
-  const DividerPair pair = ClosestPair(in.vout, in.vref, in.r1r2_imp, in.resistor_series);
+  const DividerPair pair = ClosestPair(vout, in.vref, in.r1r2_imp, in.resistor_series);
   f.pair_r1 = pair.r1;
   f.pair_r2 = pair.r2;
-  f.pair_vout = pair.vout;
+  f.pair_vout = sign * pair.vout;
 
   Driver(in, chip, f);
   f.p_switch = in.vsat * in.ipk * f.duty / 2.0;
-  f.p_diode = in.vf * in.iout;
-  f.p_icc = in.vin * chip.supply_current_typ.value;
-  const double p_out = in.vout * in.iout;
-  const double p_driver = chip.driver_input ? f.p_driver : 0.0;
+  f.p_diode = in.vf * f.i_diode_avg;
+  // The inverting chip's supply is Vin + |Vout|: its ground pin is at -Vout.
+  f.p_icc = (step_up || step_down ? in.vin : in.vin + vout) * chip.supply_current_typ.value;
+  const double p_out = vout * in.iout;
+  const double p_driver = chip.driver_input && step_up ? f.p_driver : 0.0;
   f.efficiency = p_out / (p_out + f.p_switch + f.p_diode + f.p_rsc + p_driver + f.p_icc);
 
   AddWarnings(in, chip, esr, f);
@@ -170,40 +217,42 @@ SheetFigures ComputeSheet(const SheetInputs& in) {
 }
 
 std::vector<std::pair<std::string_view, double>> SheetKeyValues(const SheetFigures& f) {
-  return {{"ton", f.ton},
-          {"toff", f.toff},
-          {"fsw", f.fsw},
-          {"duty", f.duty},
-          {"ipk", f.ipk},
-          {"rsc_buy", f.rsc_buy},
-          {"ilimit", f.ilimit},
-          {"p_rsc", f.p_rsc},
-          {"l_min", f.l_min},
-          {"i_l_rms", f.i_l_rms},
-          {"v_diode", f.v_diode},
-          {"i_diode_avg", f.i_diode_avg},
-          {"i_co_rms", f.i_co_rms},
-          {"esr_max", f.esr_max},
-          {"i_sw_rms", f.i_sw_rms},
-          {"vout_nom", f.vout_nom},
-          {"vout_max", f.vout_max},
-          {"vout_min", f.vout_min},
-          {"pair_r1", f.pair_r1},
-          {"pair_r2", f.pair_r2},
-          {"pair_vout", f.pair_vout},
-          {"p_switch", f.p_switch},
-          {"p_diode", f.p_diode},
-          {"efficiency", f.efficiency},
-          {"ilimit_min", f.ilimit_min},
-          {"ilimit_max", f.ilimit_max},
-          {"co_buy", f.co_buy},
-          {"ct_chip", f.ct_chip},
-          {"v_rating", f.v_rating},
-          {"rd", f.rd},
-          {"p_rd", f.p_rd},
-          {"i_driver", f.i_driver},
-          {"p_driver", f.p_driver},
-          {"p_icc", f.p_icc}};
+  std::vector<std::pair<std::string_view, double>> keys = {{"ton", f.ton},
+                                                           {"toff", f.toff},
+                                                           {"fsw", f.fsw},
+                                                           {"duty", f.duty},
+                                                           {"ipk", f.ipk},
+                                                           {"rsc_buy", f.rsc_buy},
+                                                           {"ilimit", f.ilimit},
+                                                           {"p_rsc", f.p_rsc},
+                                                           {"l_min", f.l_min},
+                                                           {"i_l_rms", f.i_l_rms},
+                                                           {"v_diode", f.v_diode},
+                                                           {"i_diode_avg", f.i_diode_avg},
+                                                           {"i_co_rms", f.i_co_rms},
+                                                           {"esr_max", f.esr_max},
+                                                           {"i_sw_rms", f.i_sw_rms},
+                                                           {"vout_nom", f.vout_nom},
+                                                           {"vout_max", f.vout_max},
+                                                           {"vout_min", f.vout_min},
+                                                           {"pair_r1", f.pair_r1},
+                                                           {"pair_r2", f.pair_r2},
+                                                           {"pair_vout", f.pair_vout},
+                                                           {"p_switch", f.p_switch},
+                                                           {"p_diode", f.p_diode},
+                                                           {"efficiency", f.efficiency},
+                                                           {"ilimit_min", f.ilimit_min},
+                                                           {"ilimit_max", f.ilimit_max},
+                                                           {"co_buy", f.co_buy},
+                                                           {"ct_chip", f.ct_chip},
+                                                           {"v_rating", f.v_rating}};
+  if (f.topology == Topology::kStepUp) {
+    keys.insert(
+        keys.end(),
+        {{"rd", f.rd}, {"p_rd", f.p_rd}, {"i_driver", f.i_driver}, {"p_driver", f.p_driver}});
+  }
+  keys.emplace_back("p_icc", f.p_icc);
+  return keys;
 }
 
 }  // namespace design

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "design/topology.h"
+
 namespace design {
 
 // What the sheet reads, SI units: the requirements, the design's on-time and
@@ -38,6 +40,7 @@ struct SheetInputs {
   // Celsius.
   std::string_view chip = {};
   double chip_temp_min = 0.0, chip_temp_max = 0.0;
+  Topology topology = Topology::kStepUp;  // Vout is negative for the inverting
 };
 
 enum class SheetWarning {
@@ -75,6 +78,7 @@ struct SheetFigures {
   // above Ipk.
   bool no_rsc_within_rating;
   std::vector<SheetWarning> warnings;
+  Topology topology;
 };
 
 // AN920's driver resistor for a saturated switch: the drive voltage over the
@@ -84,7 +88,8 @@ double DriverResistor(double drive_voltage, double ipk, double forced_beta, doub
 // The figures of a design; one pure function of its inputs.
 SheetFigures ComputeSheet(const SheetInputs& in);
 
-// The replay keys in order, each with its figure: "ton", "toff", "fsw", ...
+// The replay keys in order, each with its figure: "ton", "toff", "fsw", ...;
+// the driver's keys only for the step-up, whose pin 8 has its own resistor.
 std::vector<std::pair<std::string_view, double>> SheetKeyValues(const SheetFigures& figures);
 
 }  // namespace design

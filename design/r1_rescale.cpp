@@ -14,7 +14,6 @@ namespace design {
 namespace {
 
 const std::string kCR = fw::ChrB(13);
-constexpr std::string_view kR1Name = "R1 (to GND)";
 // kOhm.
 constexpr double kLowestR1 = 0.01;
 constexpr double kHighestR1 = 100000.0;
@@ -27,6 +26,7 @@ void Calculator::UItimer_Action() {
   if (!s.DesignStands) return;
   fw::TextField& r1_field = controls_.Field(field::kR1);
   const std::string text = r1_field.Text();
+  const std::string_view r1_name = DividerNamesOf(s.Converter).r1;
   const std::optional<double> typed = StrictNumber(text);
   // R1 last shown: the impedance is scaled by the typed R1 over it.
   const double ratio = typed.value_or(0.0) / s.LastR1;
@@ -34,12 +34,12 @@ void Calculator::UItimer_Action() {
 
   std::string refusal;
   if (!typed) {
-    refusal = UnreadableSentence(kR1Name, text);
+    refusal = UnreadableSentence(r1_name, text);
   } else if (!(*typed >= kLowestR1 && *typed <= kHighestR1)) {
-    refusal = std::string(kR1Name) + " must be between 0.01 and 100000 kΩ" + kCR;
+    refusal = std::string(r1_name) + " must be between 0.01 and 100000 kΩ" + kCR;
   } else if (!Within(kImpedanceRange, impedance) ||
              !Within(kR2Range, ComponentsOf(s, s.Ton, impedance).r2_k * 1e3)) {
-    refusal = std::string(kR1Name) + " of " + std::string(Trimmed(text)) +
+    refusal = std::string(r1_name) + " of " + std::string(Trimmed(text)) +
               " gives R1 || R2 outside 10 Ω to 100 MΩ" + kCR;
   }
 

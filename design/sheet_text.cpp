@@ -55,6 +55,20 @@ std::string PairText(double r1, double r2) {
   return "R1 " + PartValueText(r1, "Ω") + " and R2 " + PartValueText(r2, "Ω");
 }
 
+// The diode's reverse voltage at its worst: the highest output in the
+// step-up, the input in the step-down, both in series in the inverting.
+double DiodeReverseRating(const SheetInputs& in, const SheetFigures& f) {
+  switch (in.topology) {
+    case Topology::kStepDown:
+      return f.v_diode;
+    case Topology::kInverting:
+      return in.vin + f.v_rating;
+    case Topology::kStepUp:
+      break;
+  }
+  return f.v_rating;
+}
+
 }  // namespace
 
 std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& f) {
@@ -69,7 +83,7 @@ std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& f) 
        "Isat ≥ " + Engineering(f.ilimit_max, "A") + ", Irms ≥ " + Engineering(f.i_l_rms, "A") +
            at_worst},
       {"D", "Vf " + PartValueText(in.vf, "V"), "Vf ≤ " + PartValueText(in.vf, "V"),
-       "VR ≥ " + Engineering(f.v_rating, "V") + ", IF(AV) ≥ " + Engineering(f.i_diode_avg, "A") +
+       "VR ≥ " + Engineering(DiodeReverseRating(in, f), "V") + ", IF(AV) ≥ " + Engineering(f.i_diode_avg, "A") +
            ", IFRM ≥ " + Engineering(f.ilimit_max, "A")},
       {"Co", PartValueText(in.co, "F"), BuyText(f.co_buy, "F", in.capacitor_series),
        "≥ " + Engineering(f.v_rating, "V") + ", Irms ≥ " + Engineering(f.i_co_rms, "A") +
@@ -77,7 +91,7 @@ std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& f) 
       {"R1", PartValueText(in.r1, "Ω"), ResistorBuy(in, in.r1), TempcoRating(in)},
       {"R2", PartValueText(in.r2, "Ω"), ResistorBuy(in, in.r2), TempcoRating(in)},
   };
-  if (chip.driver_input) {
+  if (chip.driver_input && in.topology == Topology::kStepUp) {
     parts.push_back({"Rd", PartValueText(f.rd, "Ω"), ResistorBuy(in, f.rd),
                      "≥ " + Engineering(f.p_rd, "W") + ", at " + Engineering(f.i_driver, "A")});
   }
@@ -90,12 +104,18 @@ std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& f) 
 
 std::vector<std::string> SheetNotes(const SheetInputs& in, const SheetFigures& f) {
   std::vector<std::string> notes;
-  if (std::isfinite(in.l) && std::isfinite(f.l_min)) {
+  // Only the step-up's L keeps the window's own drop and factor.
+  if (in.topology == Topology::kStepUp && std::isfinite(in.l) && std::isfinite(f.l_min)) {
     const double margin =
         kWindowInductorMargin * (in.vin - kWindowInductorDrop) / (in.vin - in.vsat);
     notes.push_back("The window's L of " + PartValueText(in.l, "H") +
                     " keeps a margin: " + fw::Str(std::round(margin * 100.0) / 100.0) +
                     " times the datasheet minimum of " + Engineering(f.l_min, "H") + ".");
+  }
+  if (in.topology == Topology::kStepDown) {
+    notes.push_back(
+        "D's reverse voltage is rated to Vin (min); rate it to the highest input the "
+        "board will see.");
   }
   if (std::isfinite(in.accuracy)) {
     notes.push_back("The window's accuracy of ±" + Engineering(in.accuracy, "V") +

@@ -79,9 +79,14 @@ std::string WouldBeSentence(const PartRange& range, double value) {
 std::string UnbuildableSentences(const DesignState& s, double ct_pf, double r1r2_imp) {
   const double settled = SettledCt(ct_pf, s.ESeriesForC);
   const Components parts = ComponentsOf(s, OnTimeOf(settled), r1r2_imp);
+  // The divider's resistors as the window labels them.
+  PartRange r1_range = kR1Range;
+  PartRange r2_range = kR2Range;
+  r1_range.name = DividerNamesOf(s.Converter).r1;
+  r2_range.name = DividerNamesOf(s.Converter).r2;
   const std::pair<const PartRange&, double> shown[] = {
       {kCtRange, settled * 1e-12},    {kRscRange, parts.rsc}, {kLRange, parts.l_uh * 1e-6},
-      {kCoRange, parts.co_uf * 1e-6}, {kR1Range, parts.r1},   {kR2Range, parts.r2_k * 1e3}};
+      {kCoRange, parts.co_uf * 1e-6}, {r1_range, parts.r1},   {r2_range, parts.r2_k * 1e3}};
   std::string sentences;
   for (const auto& [range, value] : shown) {
     if (!Within(range, value)) sentences += WouldBeSentence(range, value);

@@ -133,7 +133,7 @@ struct DesignNote {
   std::string accuracy;  // the tempco's, the 100% one or the accuracy's width
 };
 
-DesignNote SplitNote(std::string_view messages) {
+DesignNote SplitNote(std::string_view messages, design::Topology topology) {
   DesignNote note;
   const auto next = [&messages] {
     const auto end = messages.find('\r');
@@ -145,7 +145,9 @@ DesignNote SplitNote(std::string_view messages) {
          messages.starts_with("Co would be ")) {
     note.ct += next();
   }
-  if (!messages.empty() && !messages.starts_with("R1 (to GND)")) note.accuracy = next();
+  if (!messages.empty() && !messages.starts_with(design::DividerNamesOf(topology).r1)) {
+    note.accuracy = next();
+  }
   return note;
 }
 
@@ -257,7 +259,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int before_due = timer_due;
     if (action.kind == fuzz::Action::Kind::kR1Key) timer_due = kTimerPeriodMs;
     // The timer fires once its period has passed in full.
-    if (advancing && timer_due >= 0) timer_due = action.ms >= timer_due ? -1 : timer_due - action.ms;
+    if (advancing && timer_due >= 0)
+      timer_due = action.ms >= timer_due ? -1 : timer_due - action.ms;
     const Texts after = Snapshot(window);
     for (const auto& [name, text] : after) {
       const auto was = before.find(name);
@@ -284,7 +287,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (action.kind == fuzz::Action::Kind::kGo) {
       // A Go that passed may say why it shows no accuracy.
-      design_stands = !after.at("CtST").empty() && (errors.empty() || checks::IsDesignNote(errors));
+      design_stands =
+          !after.at("CtST").empty() && (errors.empty() || checks::IsDesignNote(errors, topology));
       FUZZ_CHECK(design_stands == window.State().DesignStands, "Go: design %d, '%s' in:\n%s",
                  window.State().DesignStands, driver::Escape(errors).c_str(),
                  ToScenario(actions).c_str());
@@ -305,12 +309,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         topology != topology_before;
     if (ended) design_stands = false;
     if (design_stands) {
-      const DesignNote note = SplitNote(errors);
+      const DesignNote note = SplitNote(errors, topology);
       const std::string_view rest =
           std::string_view(errors).substr(note.ct.size() + note.accuracy.size());
       // A refused R1 adds its sentence as the pause ends, until the next edit.
-      FUZZ_CHECK(rest.empty() || (rest.starts_with("R1 (to GND) ") && rest.ends_with('\r') &&
-                                  (timer_fired || errors == before.at("ErrorOut"))),
+      FUZZ_CHECK(rest.empty() ||
+                     (rest.starts_with(std::string(design::DividerNamesOf(topology).r1) + " ") &&
+                      rest.ends_with('\r') && (timer_fired || errors == before.at("ErrorOut"))),
                  "action %zu: messages '%s' in:\n%s", k, driver::Escape(errors).c_str(),
                  ToScenario(actions).c_str());
       const std::string tempco = TempcoSentence(after.at("RTempcoEF"));
@@ -375,10 +380,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  name.c_str(), text.c_str(), ToScenario(actions).c_str());
     }
     const app::SheetModel sheet = app::SheetModelOf(window.Window());
-    // The sheet rates the step-up circuit only.
-    const bool sheet_stands = design_stands && topology == design::Topology::kStepUp;
-    FUZZ_CHECK(sheet.stands == sheet_stands, "action %zu: sheet %d, design %d in:\n%s", k,
-               sheet.stands, sheet_stands, ToScenario(actions).c_str());
+    FUZZ_CHECK(sheet.stands == design_stands && (!sheet.stands || sheet.topology == topology),
+               "action %zu: sheet %d, design %d in:\n%s", k, sheet.stands, design_stands,
+               ToScenario(actions).c_str());
     // One Go's design in four: a simulation takes milliseconds, an action microseconds.
     static unsigned designs = 0;
     if (sheet.stands && action.kind == fuzz::Action::Kind::kGo && ++designs % 4 == 0) {

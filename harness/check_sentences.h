@@ -90,15 +90,14 @@ inline bool IsFieldCheck(std::string_view messages, Topology topology = Topology
   return !messages.empty() && rest.empty();
 }
 
-// The parts Go works out before it shows them, in the window's order.
-inline constexpr std::string_view kParts[] = {"Ct", "Rsc",         "L",
-                                              "Co", "R1 (to GND)", "R2 (to Vout)"};
-
 // True when `messages` holds "NAME would be VALUE, outside LOW to HIGH"
-// sentences only, at least one, each part at most once, in the window's order.
-inline bool IsPartCheck(std::string_view messages) {
+// sentences only, at least one, each part at most once, in the window's order
+// of the parts Go works out before it shows them.
+inline bool IsPartCheck(std::string_view messages, Topology topology = Topology::kStepUp) {
+  const design::DividerNames divider = design::DividerNamesOf(topology);
+  const std::string_view parts[] = {"Ct", "Rsc", "L", "Co", divider.r1, divider.r2};
   std::string_view rest = messages;
-  for (std::string_view part : kParts) ConsumeSentence(rest, std::string(part) + " would be ");
+  for (std::string_view part : parts) ConsumeSentence(rest, std::string(part) + " would be ");
   return !messages.empty() && rest.empty();
 }
 
@@ -107,8 +106,9 @@ inline constexpr std::string_view kErrorReaches100 =
 
 // True when `messages` holds what a standing design may say of the results
 // it leaves empty, at least one sentence: first the Ct's (the Ct typed, or
-// the L and Co it gives), then the accuracy's, then a refused R1's.
-inline bool IsDesignNote(std::string_view messages) {
+// the L and Co it gives), then the accuracy's, then why an R1 typed by hand
+// was refused.
+inline bool IsDesignNote(std::string_view messages, Topology topology = Topology::kStepUp) {
   std::string_view rest = messages;
   if (!ConsumeSentence(rest, "Ct ")) {
     ConsumeSentence(rest, "L would be ");
@@ -117,7 +117,7 @@ inline bool IsDesignNote(std::string_view messages) {
   if (!ConsumeSentence(rest, "Resistor Tempco. ") && !Consume(rest, kErrorReaches100)) {
     ConsumeSentence(rest, "Output Accuracy would be ");
   }
-  ConsumeSentence(rest, "R1 (to GND) ");  // a refused hand edit, as its pause ends
+  ConsumeSentence(rest, std::string(design::DividerNamesOf(topology).r1) + " ");
   return !messages.empty() && rest.empty();
 }
 
@@ -127,7 +127,8 @@ inline bool IsDesignNote(std::string_view messages) {
 // standing design says of its empty results.
 inline bool OnlyCheckSentences(std::string_view messages, double isw_max,
                                Topology topology = Topology::kStepUp) {
-  if (IsFieldCheck(messages, topology) || IsPartCheck(messages) || IsDesignNote(messages)) {
+  if (IsFieldCheck(messages, topology) || IsPartCheck(messages, topology) ||
+      IsDesignNote(messages, topology)) {
     return true;
   }
   std::string_view rest = messages;

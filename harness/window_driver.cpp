@@ -56,7 +56,7 @@ std::string WindowDriver::Text(std::string_view name) const {
 std::string WindowDriver::Sheet() const {
   const auto sheet = DesignSheet();
   if (!sheet) return "none\n";
-  std::string out;
+  std::string out = "converter\t" + std::string(app::ChoiceFor(sheet->inputs.topology).word) + '\n';
   for (const auto& [key, value] : design::SheetKeyValues(sheet->figures)) {
     if (std::isfinite(value)) out += std::string(key) + '\t' + SixDigits(value) + '\n';
   }

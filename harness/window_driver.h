@@ -18,7 +18,8 @@ class WindowDriver : public app::HeadlessWindow {
   // line each, with the text escaped; then the menus and their items, one
   // "NAME\tTEXT" line each, with "\tSHORTCUT" where it has one.
   std::string Dump() const;
-  // The design sheet's figures, one "KEY\tVALUE" line each with the value as
+  // The design sheet's converter, "converter\tstep-up" (or step-down,
+  // inverting), then its figures, one "KEY\tVALUE" line each with the value as
   // "%.6g" writes it (a figure that is no finite number left out), then one
   // "warning\tTEXT" line a warning; or the line "none" while no design stands.
   std::string Sheet() const;

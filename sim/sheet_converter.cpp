@@ -8,7 +8,7 @@ ConverterInputs ConverterOf(const design::SheetInputs& in, const design::SheetFi
   const design::ChipDatasheet& chip = design::ChipDatasheetForRow(in.chip_row);
   const bool own_law = chip.timing == design::TimingLaw::kMc34063;
   ConverterInputs c;
-  c.topology = Topology::kStepUp;
+  c.topology = in.topology;
   c.vin = in.vin;
   c.vout = in.vout;
   c.iout = in.iout;
