@@ -76,7 +76,7 @@ RequirementCheck CheckRequirements(const fw::ControlSet& controls, Topology topo
   const auto& vsat = check.vsat = read(kVsat);
   const auto& vf = check.vf = read(kVf);
   const auto& vref = check.vref = read(kVref);
-  read(kR1R2Imp);
+  check.r1r2imp = read(kR1R2Imp);
   const auto temp_min = read(kTempMin);
   const auto temp_max = read(kTempMax);
   read(kTempco);

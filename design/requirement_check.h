@@ -18,7 +18,7 @@ namespace design {
 // are Val's reading of each field once the check passes.
 struct RequirementCheck {
   std::string sentences;
-  std::optional<double> vin, vout, freq, iout, vrip, vsat, vf, vref;
+  std::optional<double> vin, vout, freq, iout, vrip, vsat, vf, vref, r1r2imp;
 };
 
 RequirementCheck CheckRequirements(const fw::ControlSet& controls, Topology topology);
