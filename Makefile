@@ -48,10 +48,10 @@ package: build
 	cmake --build --preset default --target package
 
 # The README's pictures, a finished design, the longest messages and the
-# design sheet, drawn without a display.
+# design sheet, with the step-down and inverting sheets, drawn without a display.
 screenshot: build
 	./build/default/tools/ra34063_screenshot docs/screenshot.png docs/messages.png docs/sheet.png \
-	  docs/simulation.png
+	  docs/sheet_step_down.png docs/sheet_inverting.png docs/simulation.png
 
 fuzz-build:
 	@tools/install-deps.sh clang libclang-rt-14-dev

@@ -9,10 +9,13 @@
 
 #include "app/sheet_model.h"
 #include "app/sheet_view/sheet_opener.h"
+#include "design/field_names.h"
 #include "harness/window_driver.h"
 #include "harness/worked_example.h"
 
 namespace {
+
+namespace field = design::field;
 
 // The worked example designed on the headless window, its sheet open.
 struct OpenSheet {
@@ -28,7 +31,7 @@ struct OpenSheet {
   }
   // The requirement edit and its "no design" on the sheet.
   void EditVout() {
-    window.Type("VoutEF", (turn ^= 1) ? "15" : "12");
+    window.Type(field::kVout, (turn ^= 1) ? "15" : "12");
     QApplication::processEvents();
   }
 };

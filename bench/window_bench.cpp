@@ -4,20 +4,23 @@
 
 #include <string>
 
+#include "design/field_names.h"
 #include "harness/window_driver.h"
 #include "harness/worked_example.h"
 
 namespace {
 
+namespace field = design::field;
+
 // The worked example on chip row 7: Go gives a whole design with Ct 820 pF.
 void EnterWorkedExample(driver::WindowDriver& window) {
-  window.Pick("DeviceLimitsPU", 7);
+  window.Pick(field::kChipPopup, 7);
   worked::Enter(window);
 }
 
 bool WholeDesign(const driver::WindowDriver& window) {
-  return window.Text("CtST") == "820" && window.Text("ErrorOut").empty() &&
-         !window.Text("OutAccST").empty();
+  return window.Text(field::kCt) == "820" && window.Text(field::kErrors).empty() &&
+         !window.Text(field::kAccuracy).empty();
 }
 
 // From the typed requirements to every result written.
@@ -32,18 +35,18 @@ void BM_GoPress(benchmark::State& state) {
 // step-down (Ct 220 pF) and 5 V to -12 V inverting (Ct 1000 pF).
 void GoPressIn(benchmark::State& state, design::Topology topology) {
   driver::WindowDriver window;
-  window.Pick("DeviceLimitsPU", 7);
+  window.Pick(field::kChipPopup, 7);
   window.ChooseConverter(topology);
   const bool down = topology == design::Topology::kStepDown;
-  window.Type("VinEF", down ? "21.6" : "5");
-  window.Type("VoutEF", down ? "5" : "-12");
-  window.Type("IoutEF", down ? "0.05" : "0.1");
-  window.Type("FreqEF", down ? "50000" : "33000");
-  window.Type("VripEF", down ? "0.025" : "0.1");
-  window.Type("VsatEF", down ? "0.8" : "1.3");
-  window.Type("VfEF", down ? "0.8" : "0.4");
+  window.Type(field::kVin, down ? "21.6" : "5");
+  window.Type(field::kVout, down ? "5" : "-12");
+  window.Type(field::kIout, down ? "0.05" : "0.1");
+  window.Type(field::kFreq, down ? "50000" : "33000");
+  window.Type(field::kVrip, down ? "0.025" : "0.1");
+  window.Type(field::kVsat, down ? "0.8" : "1.3");
+  window.Type(field::kVf, down ? "0.8" : "0.4");
   for (auto _ : state) window.Go();
-  if (window.Text("CtST") != (down ? "220" : "1000") || window.Text("OutAccST").empty()) {
+  if (window.Text(field::kCt) != (down ? "220" : "1000") || window.Text(field::kAccuracy).empty()) {
     state.SkipWithError("Go gave no whole design");
   }
 }
@@ -61,10 +64,10 @@ void BM_CtHandEdit(benchmark::State& state) {
   const std::string texts[] = {"1000", "820"};
   int k = 0;
   for (auto _ : state) {
-    window.Type("CtST", texts[k]);
+    window.Type(field::kCt, texts[k]);
     k ^= 1;
   }
-  if (window.Text("RscST").empty()) state.SkipWithError("the hand edit gave no Rsc");
+  if (window.Text(field::kRsc).empty()) state.SkipWithError("the hand edit gave no Rsc");
 }
 
 // The timer's action after a typed R1; the key press itself is not timed.
@@ -81,7 +84,7 @@ void BM_TimerAction(benchmark::State& state) {
     state.ResumeTiming();
     window.Advance(800);
   }
-  if (window.Text("R2ST").empty()) state.SkipWithError("the timer gave no R2");
+  if (window.Text(field::kR2).empty()) state.SkipWithError("the timer gave no R2");
 }
 
 BENCHMARK(BM_GoPress);

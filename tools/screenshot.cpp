@@ -1,7 +1,9 @@
 // Renders the window to PNGs on the offscreen platform, for the README: a
-// finished design and, when asked for, every message with the longest numbers
-// and the design sheet of the finished design, and its simulation's plot.
-// Usage: ra34063_screenshot DESIGN.png [MESSAGES.png [SHEET.png [SIMULATION.png]]]
+// finished design and, when asked for, every message with the longest numbers,
+// the design sheet of the finished design, the sheets of a step-down and an
+// inverting design, and the plot of the finished design's simulation.
+// Usage: ra34063_screenshot DESIGN.png [MESSAGES.png [SHEET.png
+//        [STEP_DOWN_SHEET.png INVERTING_SHEET.png [SIMULATION.png]]]]
 #include <QImage>
 #include <QMainWindow>
 #include <QPainter>
@@ -32,7 +34,7 @@ void Design(QMainWindow* frame, const std::vector<std::pair<const char*, QString
 
 // The design sheet of the design the window shows, opened from the File menu.
 bool SheetShot(QMainWindow* frame, const QString& path) {
-  auto opener = app::sheet::Attach(*app::MC34063::ImplicitInstance(), frame);
+  static auto* opener = app::sheet::Attach(*app::MC34063::ImplicitInstance(), frame);
   qt_driver::Find<QAction>(frame, "FileDesignSheet")->trigger();
   QWidget* sheet = opener->View()->Window();
   // The whole sheet, with no scrolling: as high as the schematic and the
@@ -64,11 +66,40 @@ bool SimulationShot(const QString& path) {
   return image.save(path, "PNG");
 }
 
+// The Converter menu's item.
+void ChooseConverter(QMainWindow* frame, const char* item) {
+  qt_driver::Find<QAction>(frame, item)->trigger();
+}
+
+// AN920's step-down example, and 5 V to -12 V inverting, each with its sheet.
+bool TopologySheets(QMainWindow* frame, const QString& step_down, const QString& inverting) {
+  ChooseConverter(frame, "ConverterStepDown");
+  Design(frame, {{"VinEF", "21.6"},
+                 {"VoutEF", "5"},
+                 {"FreqEF", "50000"},
+                 {"IoutEF", "0.05"},
+                 {"VripEF", "0.025"},
+                 {"VsatEF", "0.8"},
+                 {"VfEF", "0.8"}});
+  const bool down = SheetShot(frame, step_down);
+  ChooseConverter(frame, "ConverterInverting");
+  Design(frame, {{"VinEF", "5"},
+                 {"VoutEF", "-12"},
+                 {"FreqEF", "33000"},
+                 {"IoutEF", "0.1"},
+                 {"VripEF", "0.1"},
+                 {"VsatEF", "1.3"},
+                 {"VfEF", "0.4"}});
+  return SheetShot(frame, inverting) && down;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 5) {
-    std::fprintf(stderr, "usage: %s DESIGN.png [MESSAGES.png [SHEET.png [SIMULATION.png]]]\n",
+  if (argc < 2 || argc > 7 || argc == 5) {
+    std::fprintf(stderr,
+                 "usage: %s DESIGN.png [MESSAGES.png [SHEET.png [STEP_DOWN_SHEET.png "
+                 "INVERTING_SHEET.png [SIMULATION.png]]]]\n",
                  argv[0]);
     return 2;
   }
@@ -82,10 +113,15 @@ int main(int argc, char** argv) {
     Design(frame, {{"VinEF", "5"}, {"VoutEF", "12"}, {"IoutEF", "0.1"}, {"VfEF", "0.4"}});
     saved = frame->grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
     if (argc >= 4) saved = SheetShot(frame, QString::fromLocal8Bit(argv[3])) && saved;
-    if (argc == 5) saved = SimulationShot(QString::fromLocal8Bit(argv[4])) && saved;
+    if (argc == 7) saved = SimulationShot(QString::fromLocal8Bit(argv[6])) && saved;
     if (argc >= 3) {
       Design(frame, {{"VinEF", "2.9"}, {"VoutEF", "60"}, {"FreqEF", "900000"}, {"IoutEF", "3"}});
       saved = frame->grab().save(QString::fromLocal8Bit(argv[2]), "PNG") && saved;
+    }
+    if (argc >= 6) {
+      saved =
+          TopologySheets(frame, QString::fromLocal8Bit(argv[4]), QString::fromLocal8Bit(argv[5])) &&
+          saved;
     }
     front.Quit();
   });
