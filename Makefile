@@ -51,7 +51,7 @@ package: build
 # design sheet, with the step-down and inverting sheets, drawn without a display.
 screenshot: build
 	./build/default/tools/ra34063_screenshot docs/screenshot.png docs/messages.png docs/sheet.png \
-	  docs/sheet_step_down.png docs/sheet_inverting.png
+	  docs/sheet_step_down.png docs/sheet_inverting.png docs/simulation.png
 
 fuzz-build:
 	@tools/install-deps.sh clang libclang-rt-14-dev

@@ -8,6 +8,7 @@
 #include "design/design_sheet.h"
 #include "design/sheet_text.h"
 #include "design/unit_text.h"
+#include "sim/sheet_converter.h"
 
 namespace app {
 namespace {
@@ -41,6 +42,7 @@ SheetModel SheetModelOf(const MC34063& window) {
   model.sections = design::SheetSections(*inputs, figures);
   model.sections.insert(model.sections.begin(), SheetHeader(window));
   model.plain_text = design::SheetPlainText(model.sections);
+  model.converter = sim::ConverterOf(*inputs, figures);
   return model;
 }
 

@@ -8,6 +8,7 @@
 
 #include "design/sheet_sections.h"
 #include "design/topology.h"
+#include "sim/converter.h"
 
 namespace app {
 
@@ -28,6 +29,8 @@ struct SheetModel {
   std::vector<SheetLine> schematic;
   std::vector<design::SheetSection> sections;
   std::string plain_text;  // the sections, for the clipboard
+  // The converter the sheet draws, with its bought parts, to simulate.
+  sim::ConverterInputs converter;
 };
 
 SheetModel SheetModelOf(const MC34063& window);

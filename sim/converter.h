@@ -21,6 +21,8 @@ struct ChipFigures {
   double swing = 35e-6 / 4.0e-5;
   // Some of these are the MC34063A's, for want of the chip's own.
   bool assumed = false;
+
+  bool operator==(const ChipFigures&) const = default;
 };
 
 struct ConverterInputs {
@@ -39,6 +41,8 @@ struct ConverterInputs {
   double vout_min = std::numeric_limits<double>::quiet_NaN();    // the output band, V
   double vout_max = std::numeric_limits<double>::quiet_NaN();
   double i_rating = std::numeric_limits<double>::quiet_NaN();  // L's and D's peak rating, A
+
+  bool operator==(const ConverterInputs&) const = default;
 };
 
 // Time the source takes to ramp from 0 to vin, s.

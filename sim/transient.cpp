@@ -19,7 +19,7 @@ struct Mode {
 
 struct StepResult {
   CircuitState state;
-  double i_sense;  // the larger of the step's two sense currents
+  double i_sense = 0;  // the larger of the step's two sense currents
 };
 
 // Heun's method: Euler's step, then the average of its two slopes.
@@ -166,10 +166,10 @@ Transient RunTransient(const ConverterInputs& in, double step, const std::atomic
       taken = h * first.fraction;
       trial = Advance(in, s, t, taken, mode);
     }
+    trial.state.il = std::max(0.0, trial.state.il);
     recorder.Add(t, s, t + taken, trial.state, trial.i_sense, in.rsc, mode.SwitchOn());
     t += taken;
     s = trial.state;
-    s.il = std::max(0.0, s.il);
 
     switch (first.event) {
       case Event::kNone:

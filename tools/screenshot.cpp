@@ -1,10 +1,12 @@
 // Renders the window to PNGs on the offscreen platform, for the README: a
 // finished design and, when asked for, every message with the longest numbers,
-// the design sheet of the finished design, and the sheets of a step-down and
-// an inverting design.
+// the design sheet of the finished design, the sheets of a step-down and an
+// inverting design, and the plot of the finished design's simulation.
 // Usage: ra34063_screenshot DESIGN.png [MESSAGES.png [SHEET.png
-//        [STEP_DOWN_SHEET.png INVERTING_SHEET.png]]]
+//        [STEP_DOWN_SHEET.png INVERTING_SHEET.png [SIMULATION.png]]]]
+#include <QImage>
 #include <QMainWindow>
+#include <QPainter>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +15,10 @@
 
 #include "app/mc34063.h"
 #include "app/program.h"
+#include "app/sheet_model.h"
 #include "app/sheet_view/sheet_opener.h"
 #include "app/sheet_view/sheet_placement.h"
+#include "app/sheet_view/simulation_plot.h"
 #include "framework/qt/qt_front_end.h"
 #include "framework/runtime.h"
 #include "harness/qt_driver.h"
@@ -44,6 +48,22 @@ bool SheetShot(QMainWindow* frame, const QString& path) {
   const bool saved = sheet->grab().save(path, "PNG");
   sheet->close();
   return saved;
+}
+
+// The plot the sheet draws of the simulation of the design the window shows.
+bool SimulationShot(const QString& path) {
+  const app::SheetModel model = app::SheetModelOf(*app::MC34063::ImplicitInstance());
+  if (!model.stands) return false;
+  const app::sheet::SimulationPlot plot(sim::Simulate(model.converter), 760);
+  constexpr double kScale = 1.5;
+  QImage image((plot.Size() * kScale).toSize(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.scale(kScale, kScale);
+    plot.Paint(painter);
+  }
+  return image.save(path, "PNG");
 }
 
 // The Converter menu's item.
@@ -76,10 +96,10 @@ bool TopologySheets(QMainWindow* frame, const QString& step_down, const QString&
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 6 || argc == 5) {
+  if (argc < 2 || argc > 7 || argc == 5) {
     std::fprintf(stderr,
                  "usage: %s DESIGN.png [MESSAGES.png [SHEET.png [STEP_DOWN_SHEET.png "
-                 "INVERTING_SHEET.png]]]\n",
+                 "INVERTING_SHEET.png [SIMULATION.png]]]]\n",
                  argv[0]);
     return 2;
   }
@@ -93,11 +113,12 @@ int main(int argc, char** argv) {
     Design(frame, {{"VinEF", "5"}, {"VoutEF", "12"}, {"IoutEF", "0.1"}, {"VfEF", "0.4"}});
     saved = frame->grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
     if (argc >= 4) saved = SheetShot(frame, QString::fromLocal8Bit(argv[3])) && saved;
+    if (argc == 7) saved = SimulationShot(QString::fromLocal8Bit(argv[6])) && saved;
     if (argc >= 3) {
       Design(frame, {{"VinEF", "2.9"}, {"VoutEF", "60"}, {"FreqEF", "900000"}, {"IoutEF", "3"}});
       saved = frame->grab().save(QString::fromLocal8Bit(argv[2]), "PNG") && saved;
     }
-    if (argc == 6) {
+    if (argc >= 6) {
       saved =
           TopologySheets(frame, QString::fromLocal8Bit(argv[4]), QString::fromLocal8Bit(argv[5])) &&
           saved;

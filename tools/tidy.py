@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Runs clang-tidy (the checks of .clang-tidy) over framework/, design/ and app/.
+"""Runs clang-tidy (the checks of .clang-tidy) over framework/, design/, sim/ and app/.
 
 Usage: tidy.py BUILD_DIR
 
@@ -14,7 +14,7 @@ import os
 import subprocess
 import sys
 
-FOLDERS = ("framework/", "design/", "app/")
+FOLDERS = ("framework/", "design/", "sim/", "app/")
 
 
 def main():

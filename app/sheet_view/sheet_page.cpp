@@ -52,11 +52,17 @@ QByteArray Inside(const QByteArray& svg) {
 
 }  // namespace
 
-SheetPage::SheetPage(const QByteArray& schematic, const std::vector<design::SheetSection>& sections)
+SheetPage::SheetPage(const QByteArray& schematic, const std::vector<design::SheetSection>& sections,
+                     const sim::SimResults* simulation)
     : schematic_svg_(schematic), schematic_(schematic) {
   width_ = schematic_.ViewBox().width();
   double y = schematic_.ViewBox().height();
   for (const design::SheetSection& section : sections) Lay(section, y);
+  if (simulation != nullptr && simulation->ran) {
+    plot_.emplace(*simulation, width_ - 2 * kMargin);
+    plot_at_ = QPointF(kMargin, y + kGap);
+    y = plot_at_.y() + plot_->Size().height();
+  }
   height_ = y + kMargin;
 }
 
@@ -123,6 +129,12 @@ void SheetPage::Paint(QPainter& painter) const {
   for (const QLineF& rule : rules_) painter.drawLine(rule);
   painter.restore();
   for (const DrawnText& text : lines_) text.Paint(painter);
+  if (plot_) {
+    painter.save();
+    painter.translate(plot_at_);
+    plot_->Paint(painter);
+    painter.restore();
+  }
 }
 
 QByteArray SheetPage::Svg() const {
@@ -155,7 +167,13 @@ QByteArray SheetPage::Svg() const {
                .arg(text.bold ? QStringLiteral(" font-weight=\"bold\"") : QString())
                .arg(text.colour.name(), Escaped(text.text));
   }
-  svg += QStringLiteral("</g>\n</svg>\n");
+  svg += QStringLiteral("</g>\n");
+  if (plot_) {
+    svg +=
+        QStringLiteral("<g transform=\"translate(%1,%2)\">\n").arg(plot_at_.x()).arg(plot_at_.y());
+    svg += plot_->Svg() + QStringLiteral("</g>\n");
+  }
+  svg += QStringLiteral("</svg>\n");
   return svg.toUtf8();
 }
 

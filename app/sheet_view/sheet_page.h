@@ -8,16 +8,20 @@
 #include <QLineF>
 #include <QPainter>
 #include <QSizeF>
+#include <optional>
 #include <vector>
 
 #include "app/sheet_view/schematic_drawing.h"
+#include "app/sheet_view/simulation_plot.h"
 #include "design/sheet_sections.h"
 
 namespace app::sheet {
 
 class SheetPage {
  public:
-  SheetPage(const QByteArray& schematic, const std::vector<design::SheetSection>& sections);
+  // `simulation`, when given, is plotted below the sections.
+  SheetPage(const QByteArray& schematic, const std::vector<design::SheetSection>& sections,
+            const sim::SimResults* simulation = nullptr);
 
   // In the schematic's units, about a screen pixel each.
   QSizeF Size() const { return {width_, height_}; }
@@ -37,6 +41,8 @@ class SheetPage {
   double width_ = 0, height_ = 0;
   std::vector<DrawnText> lines_;
   std::vector<QLineF> rules_;
+  std::optional<SimulationPlot> plot_;
+  QPointF plot_at_;
 };
 
 }  // namespace app::sheet

@@ -1,5 +1,6 @@
-// The design sheet's window: the schematic above the sheet's text, a File
-// menu to save it and an Edit menu to copy it.
+// The design sheet's window: the schematic above the sheet's text and its
+// simulation, a File menu to save it or export its netlist and an Edit menu
+// to copy it.
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -12,7 +13,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/design_simulation.h"
 #include "app/schematic_description.h"
+#include "app/sheet_view/netlist_file.h"
 #include "app/sheet_view/schematic.h"
 #include "app/sheet_view/schematic_widget.h"
 #include "app/sheet_view/sections_view.h"
@@ -20,6 +23,7 @@
 #include "app/sheet_view/sheet_page.h"
 #include "app/sheet_view/sheet_placement.h"
 #include "app/sheet_view/sheet_view.h"
+#include "app/sheet_view/simulation_view.h"
 
 namespace app::sheet {
 namespace {
@@ -40,8 +44,18 @@ class SheetWindow final : public QMainWindow, public SheetView {
     auto* layout = new QVBoxLayout(content);
     schematic_ = new SchematicWidget(content);
     scroll_ = new QScrollArea(content);
-    text_ = new SectionsView(scroll_);
-    scroll_->setWidget(text_);
+    auto* sheet = new QWidget(scroll_);
+    auto* column = new QVBoxLayout(sheet);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    text_ = new SectionsView(sheet);
+    simulation_ = new SimulationView(sheet);
+    column->addWidget(text_);
+    column->addWidget(simulation_);
+    column->addStretch(1);
+    sheet->setBackgroundRole(QPalette::Base);
+    sheet->setAutoFillBackground(true);
+    scroll_->setWidget(sheet);
     scroll_->setWidgetResizable(true);
     none_ = new QLabel(QLatin1String(kNoDesign), content);
     none_->setObjectName(QStringLiteral("NoDesign"));
@@ -87,19 +101,21 @@ class SheetWindow final : public QMainWindow, public SheetView {
     none_->setVisible(!model.stands);
     svg_.clear();
     sections_.clear();
-    plain_.clear();
     if (model.stands) {
       svg_ = FilledSchematic(model.topology, model.schematic);
       sections_ = model.sections;
-      plain_ = QString::fromStdString(model.plain_text);
       schematic_->Load(svg_);
       FitSchematic();  // another converter's drawing has its own proportions
       schematic_->setAccessibleDescription(
           QString::fromStdString(SchematicDescription(model.topology, model.schematic)));
       text_->Show(sections_);
+      simulation_->Follow(model.converter);
+    } else {
+      simulation_->Clear();
     }
     copy_->setEnabled(model.stands);
     save_->setEnabled(model.stands);
+    netlist_->setEnabled(model.stands);
     // A reader starts at the schematic, or at the sentence that stands for it.
     QWidget* first = model.stands ? static_cast<QWidget*>(schematic_) : none_;
     if (!isVisible() || !focusWidget() || focusWidget()->isHidden()) first->setFocus();
@@ -128,6 +144,9 @@ class SheetWindow final : public QMainWindow, public SheetView {
     save_ = file->addAction(QStringLiteral("Save &As…"), this, &SheetWindow::SaveAs);
     save_->setObjectName(QStringLiteral("SheetSaveAs"));
     save_->setShortcuts(QKeySequence::SaveAs);
+    netlist_ = file->addAction(QStringLiteral("Export SPICE &Netlist…"), this,
+                               &SheetWindow::ExportNetlist);
+    netlist_->setObjectName(QStringLiteral("SheetExportNetlist"));
     QAction* close = file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
     close->setShortcuts(QKeySequence::Close);
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -136,9 +155,17 @@ class SheetWindow final : public QMainWindow, public SheetView {
     copy_->setShortcuts(QKeySequence::Copy);
   }
 
+  // The sheet's sections and the simulation's, as every copy and file has them.
+  std::vector<design::SheetSection> AllSections() const {
+    std::vector<design::SheetSection> all = sections_;
+    const auto& more = simulation_->Sections();
+    all.insert(all.end(), more.begin(), more.end());
+    return all;
+  }
+
   void Copy() {
     auto* data = new QMimeData;
-    data->setText(plain_);
+    data->setText(QString::fromStdString(design::SheetPlainText(AllSections())));
     data->setImageData(SchematicImage(svg_, 1600));
     QApplication::clipboard()->setMimeData(data);
   }
@@ -158,21 +185,38 @@ class SheetWindow final : public QMainWindow, public SheetView {
     });
     dialog.selectFile(QStringLiteral("design-sheet.pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString failure = SaveSheet(SheetPage(svg_, AllSections(), simulation_->Results()),
+                                      dialog.selectedFiles().constFirst());
+    if (!failure.isEmpty()) QMessageBox::warning(this, QStringLiteral("Design Sheet"), failure);
+  }
+
+  void ExportNetlist() {
+    if (!simulation_->Converter()) return;
+    QFileDialog dialog(this, QStringLiteral("Export SPICE Netlist"));
+    dialog.setObjectName(QStringLiteral("ExportNetlistDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("SPICE netlist (*.cir)"));
+    dialog.setDefaultSuffix(QStringLiteral("cir"));
+    dialog.selectFile(QStringLiteral("converter.cir"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    // A run still going is done again here rather than waited for.
+    const std::string deck = SpiceDeck(*simulation_->Converter(), simulation_->Results());
     const QString failure =
-        SaveSheet(SheetPage(svg_, sections_), dialog.selectedFiles().constFirst());
+        SaveNetlist(QString::fromStdString(deck), dialog.selectedFiles().constFirst());
     if (!failure.isEmpty()) QMessageBox::warning(this, QStringLiteral("Design Sheet"), failure);
   }
 
   SchematicWidget* schematic_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   SectionsView* text_ = nullptr;
+  SimulationView* simulation_ = nullptr;
   QLabel* none_ = nullptr;
   QAction* copy_ = nullptr;
   QAction* save_ = nullptr;
+  QAction* netlist_ = nullptr;
   bool placed_ = false;
   QByteArray svg_;
   std::vector<design::SheetSection> sections_;
-  QString plain_;
 };
 
 }  // namespace

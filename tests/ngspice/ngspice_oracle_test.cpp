@@ -1,6 +1,7 @@
 // ngspice as the oracle of the built-in simulation: each exported deck runs
 // in `ngspice -b`, and its measurements must match the built-in figures.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cmath>
@@ -50,8 +51,10 @@ TEST_P(NgspiceOracle, AgreesWithTheBuiltInSimulation) {
   const worked::SimExample& e = GetParam();
   const sim::SimResults r = sim::Simulate(e.in);
   ASSERT_TRUE(r.settled);
+  // The process's own name: other builds may run the same test at the same time.
   const std::filesystem::path deck =
-      std::filesystem::temp_directory_path() / ("ra34063_" + std::string(e.name) + ".cir");
+      std::filesystem::temp_directory_path() /
+      ("ra34063_" + std::string(e.name) + "_" + std::to_string(getpid()) + ".cir");
   std::ofstream(deck) << sim::Netlist(e.in, r, {"RA34063 Rovu Ze test", "today"});
   const std::string log = Output("ngspice -b '" + deck.string() + "' 2>&1");
   std::filesystem::remove(deck);

@@ -78,9 +78,9 @@ QTimer* WhenModal(std::function<void(T*)> act) {
   return poll;
 }
 
-// Chooses Save As… on the sheet and gives `path` in its dialog; gives the
-// text of the message box that follows, if any.
-QString SaveAs(const QString& path) {
+// Chooses the sheet's File menu item `action` and gives `path` in its
+// dialog; gives the text of the message box that follows, if any.
+QString SaveThrough(const char* action, const QString& path) {
   QString message;
   std::unique_ptr<QTimer> on_message(WhenModal<QMessageBox>([&](QMessageBox* box) {
     message = box->text();
@@ -92,9 +92,11 @@ QString SaveAs(const QString& path) {
     Find<QLineEdit>(dialog, "fileNameEdit")->setText(path);
     static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own, checks included
   }));
-  Find<QAction>(Sheet(), "SheetSaveAs")->trigger();
+  Find<QAction>(Sheet(), action)->trigger();
   return message;
 }
+
+QString SaveAs(const QString& path) { return SaveThrough("SheetSaveAs", path); }
 
 QString PdfText(const QString& path) {
   QProcess pdftotext;
@@ -265,3 +267,70 @@ TEST(DesignSheet, AReaderStartsAtTheSchematicAndTabsThroughHeadingsHeadsAndCells
 }
 
 }  // namespace
+
+TEST(DesignSheet, SimulatesEachDesignOffTheWindowsThreadAndPlotsIt) {
+  RunProgram([](QMainWindow* frame) {
+    OpenWorkedSheet(frame);
+    // Opening starts the run; the section says so until it ends.
+    EXPECT_TRUE(SheetText().contains("Simulating…"));
+    ASSERT_TRUE(QTest::qWaitFor([] { return SheetText().contains("Output voltage, average"); }));
+    EXPECT_FALSE(SheetText().contains("Simulating…"));
+    EXPECT_TRUE(SheetText().contains("11.4 V"));
+    EXPECT_TRUE(SheetText().contains("At power-up the inductor current reaches 3.44 A"));
+    EXPECT_TRUE(Find<QWidget>(Sheet(), "SimulationPlot")->isVisible());
+    // Two designs in a row: the first run is cancelled, the sheet shows the last.
+    const auto go_with_vout = [frame](const char* vout) {
+      TypeInto(frame, "VoutEF", vout);
+      QTest::keyClick(Find<QLineEdit>(frame, "VinEF"), Qt::Key_Return);
+    };
+    go_with_vout("15");
+    go_with_vout("9");
+    const QRegularExpression last("Output voltage, average\\n8\\.9\\d V");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return SheetText().contains(last); }))
+        << SheetText().toStdString();
+    EXPECT_TRUE(Find<QWidget>(Sheet(), "SimulationPlot")->isVisible());
+
+    // Saved, the sheet carries the figures and the plot with its axes.
+    QTemporaryDir folder;
+    EXPECT_EQ(SaveAs(folder.filePath("sheet.svg")), "");
+    QFile svg(folder.filePath("sheet.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QString drawn = QString::fromUtf8(svg.readAll());
+    for (const char* part :
+         {"Output voltage, average", "<polyline", "time (ms)", "Vout (V)", "IL (A)"}) {
+      EXPECT_TRUE(drawn.contains(part)) << part;
+    }
+    EXPECT_EQ(SaveAs(folder.filePath("sheet.pdf")), "");
+    const QString pdf = PdfText(folder.filePath("sheet.pdf"));
+    EXPECT_TRUE(pdf.contains("Start-up") && pdf.contains("time (ms)")) << pdf.toStdString();
+    Quit(frame);
+  });
+}
+
+TEST(DesignSheet, ExportsTheConverterAsASpiceNetlistOrSaysWhyNot) {
+  RunProgram([](QMainWindow* frame) {
+    OpenWorkedSheet(frame);
+    QTemporaryDir folder;
+    const QString deck = folder.filePath("worked.cir");
+    EXPECT_EQ(SaveThrough("SheetExportNetlist", deck), "");
+    QFile file(deck);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.startsWith("* MC34063 step-up converter, RA34063 Rovu Ze " RA_VERSION ", "))
+        << text.toStdString();
+    // The parts the sheet buys: Rsc 0.39 Ω and Co 220 µF.
+    EXPECT_TRUE(text.contains("\nRsc vin ipk 0.39\n") && text.contains("\nCo out 0 0.00022 IC=0\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(" uic\n") && text.endsWith(".end\n"));
+
+    QFile blocker(folder.filePath("plain-file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = folder.filePath("plain-file/worked.cir");
+    const QString message = SaveThrough("SheetExportNetlist", path);
+    EXPECT_TRUE(message.startsWith("The netlist could not be saved to “" + path + "”"))
+        << message.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+    Quit(frame);
+  });
+}
