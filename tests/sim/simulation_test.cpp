@@ -95,6 +95,15 @@ TEST(Simulation, OscillatorRunsAtItsPeriodWithTheSenseFarBelowItsThreshold) {
   }
 }
 
+TEST(Simulation, TheExamplesHaveTheLimitActingAndNotInEachTopology) {
+  // What the ngspice oracle needs to cover: the examples named "AtLimit"
+  // (and the datasheets' own) at the limit, "BelowLimit" and "24V" below it.
+  for (const worked::SimExample& e : worked::SimExamples()) {
+    const bool below = e.name.find("BelowLimit") != std::string_view::npos || e.name == "StepUp24V";
+    EXPECT_EQ(Simulate(e.in).figures.limit, !below) << e.name;
+  }
+}
+
 TEST(Simulation, SettlesAtTheDividersOutputInEveryTopology) {
   for (const worked::SimExample& e : worked::SimExamples()) {
     const SimResults r = Simulate(e.in);
