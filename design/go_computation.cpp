@@ -106,7 +106,7 @@ void Calculator::PushButton1_Action() {
     const std::string unbuildable = UnbuildableSentences(s, rounded_pf, *check.r1r2imp, parts_memo_);
     if (unbuildable.empty()) {
       s.DesignStands = true;
-      c.Field(field::kCt).SetText(fw::Str(rounded_pf));
+      c.Field(field::kCt).SetText(parts_memo_.CtText(rounded_pf));
     } else {
       errors.SetText(unbuildable);
     }

@@ -45,7 +45,7 @@ void Calculator::ReEvaluate() {
     // Nor a Ct that no catalogue sells: one typed so stays as typed.
     if (Within(kCtRange, ct_new * 1e-12)) {
       s.Ct = kWindowCtPerOnTime * s.Ton;
-      ct_field.SetText(fw::Str(ct_new));  // may run the components again, nested
+      ct_field.SetText(parts_memo_.CtText(ct_new));  // may run the components again, nested
     }
   }
 

@@ -101,6 +101,16 @@ double PartsMemo::CtFor(double ton, std::int32_t capacitor_series) {
   return ct_pf_;
 }
 
+const std::string& PartsMemo::CtText(double ct_pf) {
+  const auto ct_bits = std::bit_cast<std::uint64_t>(ct_pf);
+  if (!has_text_ || ct_bits != text_ct_) {
+    text_ = fw::Str(ct_pf);
+    text_ct_ = ct_bits;
+    has_text_ = true;
+  }
+  return text_;
+}
+
 bool Within(const PartRange& range, double value) {
   return std::isfinite(value) && value >= range.low * (1.0 - kShownSlack) &&
          value <= range.high * (1.0 + kShownSlack);

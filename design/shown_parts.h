@@ -40,6 +40,9 @@ class PartsMemo {
  public:
   const Components& ComponentsOf(const DesignState& s, double ton, double r1r2_imp);
   double CtFor(double ton, std::int32_t capacitor_series);
+  // The Ct field's text for a Ct in pF: Go writes it, and the refresh that
+  // follows writes the same Ct again.
+  const std::string& CtText(double ct_pf);
 
  private:
   static constexpr std::size_t kInputs = 13;
@@ -50,6 +53,9 @@ class PartsMemo {
   std::int32_t ct_series_ = 0;
   bool has_ct_ = false;
   double ct_pf_ = 0.0;
+  std::uint64_t text_ct_ = 0;
+  bool has_text_ = false;
+  std::string text_;
 };
 
 // What a catalogue sells of one part, in SI units, with its words.

@@ -124,5 +124,14 @@ TEST(PartsMemo, RoundsEachOnTimeAndSeriesItIsGiven) {
   EXPECT_NE(CtFor(20e-6, 12), CtFor(20e-6, 6));
 }
 
+TEST(PartsMemo, WritesEachCtItIsGiven) {
+  const struct {
+    double ct_pf;
+    const char* text;
+  } asked[] = {{820.0, "820"}, {820.0, "820"}, {1000.0, "1000"}, {1e5, "100000"}, {820.0, "820"}};
+  PartsMemo memo;
+  for (const auto& a : asked) EXPECT_EQ(memo.CtText(a.ct_pf), a.text) << a.ct_pf;
+}
+
 }  // namespace
 }  // namespace design
