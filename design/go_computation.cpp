@@ -46,7 +46,9 @@ void Calculator::PushButton1_Action() {
   fw::ControlSet& c = controls_;
   DesignState& s = state_;
 
-  // Ends the design shown, as any requirement edit does.
+  // Ends the design shown, as any requirement edit does. The press works its
+  // parts out afresh; the memo spares only its own second asking.
+  parts_memo_ = PartsMemo{};
   BlankResults(false);
   fw::StaticText& errors = c.Label(field::kErrors);
   // Fields that are no usable numbers, or no converter of the topology
