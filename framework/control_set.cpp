@@ -1,5 +1,6 @@
 #include "framework/control_set.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <typeinfo>
 
@@ -25,8 +26,15 @@ Control& ControlSet::AddControl(std::string name, std::unique_ptr<Control> contr
 }
 
 Control* ControlSet::Lookup(std::string_view name) const {
+  const auto address = reinterpret_cast<std::uintptr_t>(name.data());
+  RecentName& slot = recent_[(address * 0x9E3779B97F4A7C15u) >> 58];
+  if (slot.text == name.data() && slot.entry != nullptr && slot.entry->first == name) {
+    return slot.entry->second;
+  }
   auto it = by_name_.find(name);
-  return it == by_name_.end() ? nullptr : it->second;
+  if (it == by_name_.end()) return nullptr;
+  slot = {name.data(), &*it};
+  return it->second;
 }
 
 template <typename T>

@@ -1,6 +1,7 @@
 // The controls of a window by name: how every handler reaches a field.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -65,7 +66,16 @@ class ControlSet {
       return hash;
     }
   };
-  std::unordered_map<std::string, Control*, NameHash, std::equal_to<>> by_name_;
+  using ByName = std::unordered_map<std::string, Control*, NameHash, std::equal_to<>>;
+  ByName by_name_;
+  // The handlers name controls through constants, each text at one address:
+  // a slot per address remembers the entry last found from it. A hit still
+  // compares the text, so a reused address cannot find another control.
+  struct RecentName {
+    const char* text = nullptr;
+    const ByName::value_type* entry = nullptr;  // nodes stay put as the map grows
+  };
+  mutable std::array<RecentName, 64> recent_{};
 };
 
 }  // namespace fw

@@ -3,6 +3,7 @@
 #include <limits>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <type_traits>
 #include <utility>
 
@@ -26,6 +27,34 @@ TEST(ControlSet, LooksControlsUpByNameAndKind) {
   EXPECT_THROW(set.Field("Nope"), fw::NilObjectException);
   EXPECT_THROW(set.Field("ErrorOut"), std::logic_error);  // a label is no text field
   EXPECT_THROW(set.AddControl("VinEF", std::make_unique<fw::TextField>()), std::logic_error);
+}
+
+// Lookups remember where a name's text lies: one buffer holding name after
+// name, and controls added after a lookup, must still find each by its text.
+TEST(ControlSet, FindsEachNameWhereverItsTextLies) {
+  fw::ControlSet set;
+  fw::Control& vin = set.AddControl("VinEF", std::make_unique<fw::TextField>());
+  std::string name = "VinEF";
+  EXPECT_EQ(set.Find(name), &vin);
+  const struct {
+    const char* text;
+    bool added;  // before it is looked up
+  } asked[] = {{"VfEF", false}, {"VfEF", true},   {"VinEF", true}, {"CtST", true},
+               {"VinEF", true}, {"VinEG", false}, {"", false}};
+  for (const auto& a : asked) {
+    name = a.text;  // the same short buffer each time
+    fw::Control* expected = nullptr;
+    if (a.added) {
+      expected = set.Find(std::string(a.text) + "");
+      if (expected == nullptr) {
+        expected = &set.AddControl(a.text, std::make_unique<fw::TextField>());
+      }
+    }
+    EXPECT_EQ(set.Find(name), expected) << a.text;
+    if (expected != nullptr) {
+      EXPECT_EQ(set.Find(name)->Name(), a.text);
+    }
+  }
 }
 
 // Code that only reads the window cannot write a field through it.
