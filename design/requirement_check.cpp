@@ -36,20 +36,26 @@ constexpr Requirement kTempMin{field::kTempMin, "Temperature (lowest)", Range::k
 constexpr Requirement kTempMax{field::kTempMax, "Temperature (highest)", Range::kAny};
 constexpr Requirement kTempco{field::kTempco, "Resistor Tempco.", Range::kNotNegative};
 
-// Nothing is allocated for a usable value: a passing Go reads a dozen.
+// What is wrong with a number for its field; empty for a usable one.
+std::string_view FaultOf(const Requirement& r, double value) {
+  if (r.range == Range::kPositive && !(value > 0.0)) return " must be greater than 0";
+  if (r.range == Range::kNegative && !(value < 0.0)) {
+    return " must be below 0 for an inverting converter";
+  }
+  if (r.range == Range::kNotNegative && value < 0.0) return " must not be negative";
+  return {};
+}
+
+// A passing Go reads a dozen fields: it builds no sentence for any of them.
+bool Passes(const Requirement& r, const std::optional<double>& value) {
+  return value && FaultOf(r, *value).empty();
+}
+
 std::string FieldSentence(const Requirement& r, std::string_view text,
                           const std::optional<double>& value) {
   if (!value) return UnreadableSentence(r.name, text);
-  std::string_view fault;
-  if (r.range == Range::kPositive && !(*value > 0.0)) {
-    fault = " must be greater than 0";
-  } else if (r.range == Range::kNegative && !(*value < 0.0)) {
-    fault = " must be below 0 for an inverting converter";
-  } else if (r.range == Range::kNotNegative && *value < 0.0) {
-    fault = " must not be negative";
-  } else {
-    return {};
-  }
+  const std::string_view fault = FaultOf(r, *value);
+  if (fault.empty()) return {};
   std::string sentence(r.name);
   sentence += fault;
   sentence += kCR;
@@ -64,7 +70,7 @@ RequirementCheck CheckRequirements(const fw::ControlSet& controls, Topology topo
   const auto read = [&](const Requirement& r) {
     const std::string& text = controls.Field(r.field).Text();
     const std::optional<double> value = StrictNumber(text);
-    sentences += FieldSentence(r, text, value);
+    if (!Passes(r, value)) sentences += FieldSentence(r, text, value);
     return value;
   };
   const auto& vin = check.vin = read(kVin);
