@@ -9,28 +9,34 @@ namespace {
 struct Joined {
   std::string_view part;
   std::string_view where;
+  bool drawn_only_with_a_value = false;
 };
 
 // Each converter as its schematic draws it: the chip's pins not joined
-// through a part, then part by part.
+// through a part, then part by part. A part drawn only with a value leaves
+// the pins as `pins_without` says when it has none.
 struct Circuit {
   std::string_view title;
   std::string_view pins;
   std::initializer_list<Joined> parts;
+  std::string_view pins_without = pins;
 };
 
 const Circuit& CircuitOf(design::Topology topology) {
-  static const Circuit kStepUp{"Step-up converter",
-                               "pin 6 (Vcc) at Vin; pins 4 (GND) and 2 (SwE) at ground",
-                               {{"Cin", "from Vin to ground"},
-                                {"Rsc", "from Vin to pin 7 (Ipk)"},
-                                {"Rd", "from pin 7's node to pin 8 (DrC)"},
-                                {"L", "from pin 7's node to pin 1 (SwC)"},
-                                {"D", "from pin 1's node, its anode, to Vout, its cathode"},
-                                {"Co", "from Vout to ground"},
-                                {"R2", "from Vout to pin 5 (FB)"},
-                                {"R1", "from pin 5 to ground"},
-                                {"Ct", "from pin 3 (Ct) to ground"}}};
+  // Without Rd (a chip whose pin 8 is no driver input) pin 8 is tied to pin 1.
+  static const Circuit kStepUp{
+      "Step-up converter",
+      "pin 6 (Vcc) at Vin; pins 4 (GND) and 2 (SwE) at ground",
+      {{"Cin", "from Vin to ground"},
+       {"Rsc", "from Vin to pin 7 (Ipk)"},
+       {"Rd", "from pin 7's node to pin 8 (DrC)", true},
+       {"L", "from pin 7's node to pin 1 (SwC)"},
+       {"D", "from pin 1's node, its anode, to Vout, its cathode"},
+       {"Co", "from Vout to ground"},
+       {"R2", "from Vout to pin 5 (FB)"},
+       {"R1", "from pin 5 to ground"},
+       {"Ct", "from pin 3 (Ct) to ground"}},
+      "pin 6 (Vcc) at Vin; pin 8 (DrC) tied to pin 1 (SwC); pins 4 (GND) and 2 (SwE) at ground"};
   static const Circuit kStepDown{
       "Step-down converter",
       "pin 6 (Vcc) at Vin; pins 1 (SwC) and 8 (DrC) at pin 7's node; pin 4 (GND) at ground",
@@ -83,12 +89,17 @@ std::string SchematicDescription(design::Topology topology, const std::vector<Sh
   const Circuit& circuit = CircuitOf(topology);
   std::string chip = ValueOf(values, "Chip");
   if (chip.empty()) chip = "MC34063";
-  std::string text = std::string(circuit.title) + ": " + Named(values, "Vin") + " in, " +
-                     Named(values, "Vout") + " out. " + chip + ' ' + std::string(circuit.pins);
+  std::string pins(circuit.pins);
+  std::string parts;
   for (const Joined& joined : circuit.parts) {
-    text += "; " + Named(values, joined.part) + ' ' + std::string(joined.where);
+    if (joined.drawn_only_with_a_value && ValueOf(values, joined.part).empty()) {
+      pins = circuit.pins_without;
+      continue;
+    }
+    parts += "; " + Named(values, joined.part) + ' ' + std::string(joined.where);
   }
-  return text + '.';
+  return std::string(circuit.title) + ": " + Named(values, "Vin") + " in, " +
+         Named(values, "Vout") + " out. " + chip + ' ' + pins + parts + '.';
 }
 
 }  // namespace app

@@ -11,7 +11,8 @@
 namespace app {
 
 // `values` are the schematic's texts by placeholder ("Vin", "Rsc", ...); a
-// part without one is named without a value.
+// part without one is named without a value, but Rd, drawn only with one,
+// is left out and pin 8 tied to pin 1 as drawn.
 std::string SchematicDescription(design::Topology topology, const std::vector<SheetLine>& values);
 
 }  // namespace app

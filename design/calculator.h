@@ -6,6 +6,7 @@
 #include <string>
 
 #include "design/design_state.h"
+#include "design/shown_parts.h"
 #include "framework/control_set.h"
 
 namespace design {
@@ -50,6 +51,8 @@ class Calculator {
   std::string ct_sentences_;
   // Why the last accuracy worked out is not shown, when it is not.
   std::string accuracy_sentence_;
+  // Go's part check, the components and the Ct refresh share their work.
+  PartsMemo parts_memo_;
 };
 
 }  // namespace design

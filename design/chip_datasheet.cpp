@@ -166,6 +166,10 @@ const ChipDatasheet& ChipDatasheetForRow(std::int32_t row) {
   return kRows[static_cast<std::size_t>(row - 1)];
 }
 
+bool HasDriverResistor(const ChipDatasheet& chip, Topology topology) {
+  return chip.driver_input && topology == Topology::kStepUp;
+}
+
 double TimingCapacitor(TimingLaw law, double ton, double fsw) {
   switch (law) {
     case TimingLaw::kMc34063:

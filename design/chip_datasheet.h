@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "design/topology.h"
+
 namespace design {
 
 // The window's own constants, whatever chip is picked.
@@ -52,6 +54,11 @@ struct ChipDatasheet {
 // The figures of a chip popup row; "No error checking", and any row that
 // names no chip, take the MC34063A's.
 const ChipDatasheet& ChipDatasheetForRow(std::int32_t row);
+
+// Whether the circuit feeds pin 8 through its own driver resistor, Rd: only
+// the step-up does, and only on a chip whose pin 8 is a driver input; the
+// others tie pin 8 to pin 1.
+bool HasDriverResistor(const ChipDatasheet& chip, Topology topology);
 
 // The capacitor the law asks for an on-time and a switching frequency, F.
 double TimingCapacitor(TimingLaw law, double ton, double fsw);

@@ -41,7 +41,7 @@ void Calculator::CtST_TextChange() {
   if (ct_pf != 0.0) s.Ton = OnTimeOf(ct_pf);
   s.R1R2Imp = fw::Val(c.Field(field::kR1R2Imp).Text());
 
-  const Components parts = ComponentsOf(s, s.Ton, s.R1R2Imp);
+  const Components parts = parts_memo_.ComponentsOf(s, s.Ton, s.R1R2Imp);
   s.LastR1 = parts.r1 / 1000.0;
 
   c.Label(field::kRsc).SetText(PartText(parts.rsc));

@@ -81,8 +81,7 @@ void SenseResistor(const SheetInputs& in, const ChipDatasheet& chip, SheetFigure
 
 // The driver resistor that keeps the switch saturated at the highest limit.
 void Driver(const SheetInputs& in, const ChipDatasheet& chip, SheetFigures& f) {
-  // The step-down and inverting circuits tie pin 8 to pin 1, with no Rd.
-  if (!chip.driver_input || in.topology != Topology::kStepUp) {
+  if (!HasDriverResistor(chip, in.topology)) {
     f.rd = f.i_driver = f.p_rd = f.p_driver = kNaN;
     return;
   }

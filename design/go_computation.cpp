@@ -103,7 +103,7 @@ void Calculator::PushButton1_Action() {
     s.Ct = kWindowCtPerOnTime * s.Ton;
     const double rounded_pf = CtFor(s.Ton, s.ESeriesForC);
     // A design made of parts that nobody sells is refused, each part named.
-    const std::string unbuildable = UnbuildableSentences(s, rounded_pf, *check.r1r2imp);
+    const std::string unbuildable = UnbuildableSentences(s, rounded_pf, *check.r1r2imp, parts_memo_);
     if (unbuildable.empty()) {
       s.DesignStands = true;
       c.Field(field::kCt).SetText(fw::Str(rounded_pf));

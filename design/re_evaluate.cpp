@@ -41,7 +41,7 @@ void Calculator::ReEvaluate() {
   // Never replace a Ct the user is typing; and only a real capacitor value
   // is shown (NaN, infinity and Evalue's error codes are not).
   if (ct_field.CurrentChangeOrigin() != fw::ChangeOrigin::User) {
-    const double ct_new = CtFor(s.Ton, s.ESeriesForC);
+    const double ct_new = parts_memo_.CtFor(s.Ton, s.ESeriesForC);
     // Nor a Ct that no catalogue sells: one typed so stays as typed.
     if (Within(kCtRange, ct_new * 1e-12)) {
       s.Ct = kWindowCtPerOnTime * s.Ton;

@@ -97,7 +97,7 @@ std::vector<SheetSection> SheetSections(const SheetInputs& in, const SheetFigure
     sections.push_back(std::move(section));
   }
   SheetSection datasheet{"Datasheet figures", {}, {}};
-  for (auto& [label, value] : DatasheetFigureLines(in.chip_row)) {
+  for (auto& [label, value] : DatasheetFigureLines(in.chip_row, in.topology)) {
     datasheet.rows.push_back({std::move(label), std::move(value)});
   }
   sections.push_back(std::move(datasheet));

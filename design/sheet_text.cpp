@@ -83,8 +83,8 @@ std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& f) 
        "Isat ≥ " + Engineering(f.ilimit_max, "A") + ", Irms ≥ " + Engineering(f.i_l_rms, "A") +
            at_worst},
       {"D", "Vf " + PartValueText(in.vf, "V"), "Vf ≤ " + PartValueText(in.vf, "V"),
-       "VR ≥ " + Engineering(DiodeReverseRating(in, f), "V") + ", IF(AV) ≥ " + Engineering(f.i_diode_avg, "A") +
-           ", IFRM ≥ " + Engineering(f.ilimit_max, "A")},
+       "VR ≥ " + Engineering(DiodeReverseRating(in, f), "V") + ", IF(AV) ≥ " +
+           Engineering(f.i_diode_avg, "A") + ", IFRM ≥ " + Engineering(f.ilimit_max, "A")},
       {"Co", PartValueText(in.co, "F"), BuyText(f.co_buy, "F", in.capacitor_series),
        "≥ " + Engineering(f.v_rating, "V") + ", Irms ≥ " + Engineering(f.i_co_rms, "A") +
            ", ESR ≤ " + Engineering(f.esr_max, "Ω") + at_worst},
@@ -124,7 +124,8 @@ std::vector<std::string> SheetNotes(const SheetInputs& in, const SheetFigures& f
   return notes;
 }
 
-std::vector<std::pair<std::string, std::string>> DatasheetFigureLines(std::int32_t chip_row) {
+std::vector<std::pair<std::string, std::string>> DatasheetFigureLines(std::int32_t chip_row,
+                                                                      Topology topology) {
   const ChipDatasheet& c = ChipDatasheetForRow(chip_row);
   const std::string assumed = " " + std::string(kAssumed);
   // Figures joined by " / "; "assumed" once after them all when all are, else
@@ -151,9 +152,11 @@ std::vector<std::pair<std::string, std::string>> DatasheetFigureLines(std::int32
       {"Saturation at 1 A, pins 1 and 8 tied, typical / highest",
        figures({c.vsat_darlington_typ, c.vsat_darlington_max}, "V")},
   };
-  if (c.driver_input) {
+  if (HasDriverResistor(c, topology)) {
     lines.push_back({"Saturation at 1 A, pin 8 through Rd, typical / highest",
                      figures({c.vsat_saturated_typ, c.vsat_saturated_max}, "V")});
+  }
+  if (c.driver_input) {
     lines.push_back({"Driver current, at most", figures({c.driver_current_max}, "A")});
   }
   lines.push_back({"Supply current, typical", figures({c.supply_current_typ}, "A")});

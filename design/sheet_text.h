@@ -33,8 +33,10 @@ std::vector<SheetPart> SheetParts(const SheetInputs& in, const SheetFigures& fig
 // notes that apply.
 std::vector<std::string> SheetNotes(const SheetInputs& in, const SheetFigures& figures);
 
-// The chip's datasheet figures the sheet rates to, label and value.
-std::vector<std::pair<std::string, std::string>> DatasheetFigureLines(std::int32_t chip_row);
+// The chip's datasheet figures the sheet rates to, label and value; the
+// switch's saturation through Rd only where the converter has an Rd.
+std::vector<std::pair<std::string, std::string>> DatasheetFigureLines(std::int32_t chip_row,
+                                                                      Topology topology);
 
 // One sentence for a warning that holds.
 std::string WarningSentence(SheetWarning warning, const SheetInputs& in,

@@ -1,5 +1,6 @@
 #include "design/shown_parts.h"
 
+#include <bit>
 #include <cmath>
 
 #include "design/converter_equations.h"
@@ -17,6 +18,17 @@ constexpr double kShownSlack = 1e-9;
 // never settled from looping.
 constexpr int kMostRefreshRounds = 8;
 
+// Generic over how CtFor is reached: directly, or through a memo.
+template <typename RoundCt>
+double SettleCt(double ct_pf, const RoundCt& ct_for) {
+  for (int round = 0; round < kMostRefreshRounds; ++round) {
+    const double next = ct_for(OnTimeOf(ct_pf));
+    if (!Within(kCtRange, next * 1e-12) || next == ct_pf) break;
+    ct_pf = next;
+  }
+  return ct_pf;
+}
+
 }  // namespace
 
 double OnTimeOf(double ct_pf) {
@@ -30,12 +42,7 @@ double CtFor(double ton, std::int32_t capacitor_series) {
 }
 
 double SettledCt(double ct_pf, std::int32_t capacitor_series) {
-  for (int round = 0; round < kMostRefreshRounds; ++round) {
-    const double next = CtFor(OnTimeOf(ct_pf), capacitor_series);
-    if (!Within(kCtRange, next * 1e-12) || next == ct_pf) break;
-    ct_pf = next;
-  }
-  return ct_pf;
+  return SettleCt(ct_pf, [&](double ton) { return CtFor(ton, capacitor_series); });
 }
 
 Components ComponentsOf(const DesignState& s, double ton, double r1r2_imp) {
@@ -66,6 +73,34 @@ Components ComponentsOf(const DesignState& s, double ton, double r1r2_imp) {
   };
 }
 
+const Components& PartsMemo::ComponentsOf(const DesignState& s, double ton, double r1r2_imp) {
+  const std::array<std::uint64_t, kInputs> inputs = {
+      std::bit_cast<std::uint64_t>(s.Vin),      std::bit_cast<std::uint64_t>(s.Vout),
+      std::bit_cast<std::uint64_t>(s.Vsat),     std::bit_cast<std::uint64_t>(s.Iout),
+      std::bit_cast<std::uint64_t>(s.Vrip),     std::bit_cast<std::uint64_t>(s.Ipk),
+      std::bit_cast<std::uint64_t>(ton),        std::bit_cast<std::uint64_t>(s.OnOffRatio),
+      std::bit_cast<std::uint64_t>(s.Vref),     std::bit_cast<std::uint64_t>(r1r2_imp),
+      static_cast<std::uint64_t>(s.Converter),  static_cast<std::uint64_t>(s.ESeriesForR),
+      static_cast<std::uint64_t>(s.ESeriesForC)};
+  if (!has_parts_ || inputs != inputs_) {
+    parts_ = design::ComponentsOf(s, ton, r1r2_imp);
+    inputs_ = inputs;
+    has_parts_ = true;
+  }
+  return parts_;
+}
+
+double PartsMemo::CtFor(double ton, std::int32_t capacitor_series) {
+  const auto ton_bits = std::bit_cast<std::uint64_t>(ton);
+  if (!has_ct_ || ton_bits != ct_ton_ || capacitor_series != ct_series_) {
+    ct_pf_ = design::CtFor(ton, capacitor_series);
+    ct_ton_ = ton_bits;
+    ct_series_ = capacitor_series;
+    has_ct_ = true;
+  }
+  return ct_pf_;
+}
+
 bool Within(const PartRange& range, double value) {
   return std::isfinite(value) && value >= range.low * (1.0 - kShownSlack) &&
          value <= range.high * (1.0 + kShownSlack);
@@ -76,9 +111,11 @@ std::string WouldBeSentence(const PartRange& range, double value) {
          std::string(range.low_text) + " to " + std::string(range.high_text) + fw::ChrB(13);
 }
 
-std::string UnbuildableSentences(const DesignState& s, double ct_pf, double r1r2_imp) {
-  const double settled = SettledCt(ct_pf, s.ESeriesForC);
-  const Components parts = ComponentsOf(s, OnTimeOf(settled), r1r2_imp);
+std::string UnbuildableSentences(const DesignState& s, double ct_pf, double r1r2_imp,
+                                 PartsMemo& memo) {
+  const double settled =
+      SettleCt(ct_pf, [&](double ton) { return memo.CtFor(ton, s.ESeriesForC); });
+  const Components& parts = memo.ComponentsOf(s, OnTimeOf(settled), r1r2_imp);
   // The divider's resistors as the window labels them.
   PartRange r1_range = kR1Range;
   PartRange r2_range = kR2Range;

@@ -2,6 +2,8 @@
 // window, and the ranges that catalogues sell them in.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,6 +32,26 @@ struct Components {
 // From the design state's requirements, `ton` and the wanted impedance.
 Components ComponentsOf(const DesignState& s, double ton, double r1r2_imp);
 
+// The last parts and rounded Ct worked out, with what they came from: Go's
+// check of the parts it would show, and the Ct field's change and refresh
+// that follow it, ask for the same ones. Inputs match only bit for bit, so a
+// remembered result is the one the computation would give.
+class PartsMemo {
+ public:
+  const Components& ComponentsOf(const DesignState& s, double ton, double r1r2_imp);
+  double CtFor(double ton, std::int32_t capacitor_series);
+
+ private:
+  static constexpr std::size_t kInputs = 13;
+  std::array<std::uint64_t, kInputs> inputs_{};
+  bool has_parts_ = false;
+  Components parts_{};
+  std::uint64_t ct_ton_ = 0;
+  std::int32_t ct_series_ = 0;
+  bool has_ct_ = false;
+  double ct_pf_ = 0.0;
+};
+
 // What a catalogue sells of one part, in SI units, with its words.
 struct PartRange {
   std::string_view name;  // as the sentences name it
@@ -54,6 +76,7 @@ std::string WouldBeSentence(const PartRange& range, double value);
 
 // The sentences for each part that Go's design would show outside its range,
 // in the order the window shows them; empty when every part can be bought.
-std::string UnbuildableSentences(const DesignState& s, double ct_pf, double r1r2_imp);
+std::string UnbuildableSentences(const DesignState& s, double ct_pf, double r1r2_imp,
+                                 PartsMemo& memo);
 
 }  // namespace design

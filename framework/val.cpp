@@ -1,6 +1,5 @@
 // Val: the longest number prefix of a text, read without locale; IsNumber:
 // whether the whole text is one such number.
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -93,34 +92,8 @@ double OutOfRange(std::string_view text, const Shape& shape) {
   return magnitude + ExponentOf(text, shape) >= 0 ? kInf : 0.0;
 }
 
-// Clinger's fast path: at most 15 significant digits (exact in a double)
-// divided by an exact power of ten is one correctly rounded operation, the
-// very double from_chars gives, at a fraction of its cost. False for a number
-// it cannot take (an exponent, more digits), which from_chars then reads.
-bool FastValue(std::string_view text, const Shape& shape, double& value) {
-  static constexpr std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  if (shape.end != shape.mantissa_end) return false;
-  std::uint64_t digits = 0;
-  int significant = 0;
-  std::size_t fraction = 0;
-  for (std::size_t i = shape.begin; i < shape.mantissa_end; ++i) {
-    if (i == shape.int_end) continue;  // the point or comma
-    if (i > shape.int_end) ++fraction;
-    const int digit = text[i] - '0';
-    if (significant == 0 && digit == 0) continue;
-    if (++significant > 15) return false;
-    digits = digits * 10 + static_cast<std::uint64_t>(digit);
-  }
-  if (fraction >= kPowers.size()) return false;
-  value = static_cast<double>(digits) / kPowers[fraction];
-  return true;
-}
-
 // The value of a scanned number with digits; `negative` for a leading '-'.
 double ValueOf(std::string_view text, const Shape& shape, bool negative) {
-  if (double value = 0.0; FastValue(text, shape, value)) return negative ? -value : value;
   std::string_view number = text.substr(shape.begin, shape.end - shape.begin);
   // Only a decimal comma needs a copy; a point is read where it stands, with
   // no allocation.

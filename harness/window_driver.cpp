@@ -136,7 +136,8 @@ bool WindowDriver::Apply(std::string_view line, std::string& shown) {
   }
   if (verb == "datasheet" && rest.empty()) {
     const std::int32_t row = Window().Popup(design::field::kChipPopup).ListIndex();
-    for (const auto& [label, value] : design::DatasheetFigureLines(row)) {
+    for (const auto& [label, value] :
+         design::DatasheetFigureLines(row, Window().State().Converter)) {
       shown += label + '\t' + value + '\n';
     }
     return true;

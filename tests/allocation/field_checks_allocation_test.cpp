@@ -73,10 +73,11 @@ TEST(PartChecks, AllocateNothingWhenTheyPass) {
   d.Pick(field::kChipPopup, 7);
   worked::Design(d);
   const long before = g_allocations;
-  const std::string sentences = design::UnbuildableSentences(d.State(), 820.0, 1500.0);
+  design::PartsMemo memo;
+  const std::string sentences = design::UnbuildableSentences(d.State(), 820.0, 1500.0, memo);
   EXPECT_EQ(g_allocations - before, 0);
   EXPECT_EQ(sentences, "");
-  EXPECT_NE(design::UnbuildableSentences(d.State(), 1e6, 1500.0), "");  // 1 µF is no Ct
+  EXPECT_NE(design::UnbuildableSentences(d.State(), 1e6, 1500.0, memo), "");  // 1 µF is no Ct
 }
 
 }  // namespace

@@ -9,11 +9,11 @@ TEST(SchematicDescription, EachPartWithItsValueAndItsNodesInTheDrawingsOrder) {
   const std::vector<SheetLine> values = {{"Chip", "MC34063A"}, {"Vin", "5 V"},  {"Vout", "12 V"},
                                          {"Rsc", "0.47 Ω"},    {"L", "253 µH"}, {"D", "Vf 400 mV"},
                                          {"Co", "180 µF"},     {"R2", "13 kΩ"}, {"R1", "1.6 kΩ"},
-                                         {"Ct", "820 pF"}};
+                                         {"Ct", "820 pF"},     {"Rd", "75 Ω"}};
   EXPECT_EQ(SchematicDescription(design::Topology::kStepUp, values),
             "Step-up converter: Vin 5 V in, Vout 12 V out. MC34063A pin 6 (Vcc) at Vin; pins 4 "
             "(GND) and 2 (SwE) at ground; Cin from Vin to ground; Rsc 0.47 Ω from Vin to pin 7 "
-            "(Ipk); Rd from pin 7's node to pin 8 (DrC); L 253 µH from pin 7's node to pin 1 "
+            "(Ipk); Rd 75 Ω from pin 7's node to pin 8 (DrC); L 253 µH from pin 7's node to pin 1 "
             "(SwC); D Vf 400 mV from pin 1's node, its anode, to Vout, its cathode; Co 180 µF "
             "from Vout to ground; R2 13 kΩ from Vout to pin 5 (FB); R1 1.6 kΩ from pin 5 to "
             "ground; Ct 820 pF from pin 3 (Ct) to ground.");
@@ -21,10 +21,35 @@ TEST(SchematicDescription, EachPartWithItsValueAndItsNodesInTheDrawingsOrder) {
 
 TEST(SchematicDescription, APartWithoutAValueIsNamedAlone) {
   const std::string text =
-      SchematicDescription(design::Topology::kStepUp, {{"Cin", "100 µF"}, {"Rd", ""}});
+      SchematicDescription(design::Topology::kStepUp, {{"Cin", "100 µF"}, {"L", ""}});
   EXPECT_NE(text.find("; Cin 100 µF from Vin to ground;"), std::string::npos) << text;
-  EXPECT_NE(text.find("; Rd from pin 7's node"), std::string::npos) << text;
+  EXPECT_NE(text.find("; L from pin 7's node"), std::string::npos) << text;
   EXPECT_NE(text.find("Vin in, Vout out. MC34063 pin 6"), std::string::npos) << text;
+}
+
+// The step-up's pin 8 as drawn: through Rd where the design has one, else
+// tied to pin 1, as for a chip whose pin 8 is no driver input.
+TEST(SchematicDescription, TheStepUpsPin8IsFedThroughRdOnlyWhereRdHasAValue) {
+  struct Case {
+    std::vector<SheetLine> values;
+    std::string said, unsaid;
+  };
+  const Case cases[] = {
+      {{{"Rd", "75 Ω"}},
+       "pins 4 (GND) and 2 (SwE) at ground; Cin from Vin to ground; Rsc from Vin to pin 7 (Ipk); "
+       "Rd 75 Ω from pin 7's node to pin 8 (DrC); L from",
+       "tied"},
+      {{},
+       "MC34063 pin 6 (Vcc) at Vin; pin 8 (DrC) tied to pin 1 (SwC); pins 4 (GND) and 2 (SwE) at "
+       "ground; Cin from Vin to ground; Rsc from Vin to pin 7 (Ipk); L from",
+       "Rd"},
+      {{{"Rd", ""}}, "; pin 8 (DrC) tied to pin 1 (SwC);", "Rd"},
+  };
+  for (const Case& c : cases) {
+    const std::string text = SchematicDescription(design::Topology::kStepUp, c.values);
+    EXPECT_NE(text.find(c.said), std::string::npos) << text;
+    EXPECT_EQ(text.find(c.unsaid), std::string::npos) << text;
+  }
 }
 
 // Where the step-down and the inverting converter differ from the step-up,

@@ -11,6 +11,7 @@
 #include <numeric>
 #include <vector>
 
+#include "app/schematic_description.h"
 #include "app/sheet_view/schematic.h"
 
 namespace {
@@ -119,7 +120,8 @@ QStringList Nets(const Drawing& d) {
 struct Circuit {
   design::Topology topology;
   const char* name;
-  QStringList nets;  // as Nets gives them
+  QStringList nets;   // as Nets gives them
+  const char* pin_8;  // how the description joins pin 8
   std::vector<app::SheetLine> values = {};
 };
 
@@ -132,30 +134,40 @@ TEST(SchematicNets, EachConverterIsTheDatasheetsCircuit) {
        "step-up",
        {"Cin.1 Rsc.1 U.6 Vin", "Cin.2 Co.2 Ct.2 GND R1.2 U.2 U.4", "Co.1 D.K R2.1 Vout", "Ct.1 U.3",
         "D.A L.2 U.1", "L.1 Rd.1 Rsc.2 U.7", "R1.1 R2.2 U.5", "Rd.2 U.8"},
+       "; Rd 75 Ω from pin 7's node to pin 8 (DrC);",
        {{"Rd", "75 Ω"}}},
       // A chip without a driver input: pin 8 tied to pin 1, no Rd.
       {design::Topology::kStepUp,
        "step-up, Darlington",
        {"Cin.1 Rsc.1 U.6 Vin", "Cin.2 Co.2 Ct.2 GND R1.2 U.2 U.4", "Co.1 D.K R2.1 Vout", "Ct.1 U.3",
-        "D.A L.2 U.1 U.8", "L.1 Rsc.2 U.7", "R1.1 R2.2 U.5"}},
+        "D.A L.2 U.1 U.8", "L.1 Rsc.2 U.7", "R1.1 R2.2 U.5"},
+       "; pin 8 (DrC) tied to pin 1 (SwC);"},
       // Pins 1 and 8 on the sense node; pin 2 to L and the diode's cathode,
       // the anode at ground.
       {design::Topology::kStepDown,
        "step-down",
        {"Cin.1 Rsc.1 U.6 Vin", "Cin.2 Co.2 Ct.2 D.A GND R1.2 U.4", "Co.1 L.2 R2.1 Vout", "Ct.1 U.3",
-        "D.K L.1 U.2", "R1.1 R2.2 U.5", "Rsc.2 U.1 U.7 U.8"}},
+        "D.K L.1 U.2", "R1.1 R2.2 U.5", "Rsc.2 U.1 U.7 U.8"},
+       "; pins 1 (SwC) and 8 (DrC) at pin 7's node;"},
       // L from pin 2 to ground, the diode's anode at -Vout with pin 4 and Ct's
       // return; R1 from pin 5 to -Vout, R2 from pin 5 to ground.
       {design::Topology::kInverting,
        "inverting",
        {"Cin.1 Rsc.1 U.6 Vin", "Cin.2 Co.1 GND L.2 R2.1", "Co.2 Ct.2 D.A R1.2 U.4 Vout", "Ct.1 U.3",
-        "D.K L.1 U.2", "R1.1 R2.2 U.5", "Rsc.2 U.1 U.7 U.8"}},
+        "D.K L.1 U.2", "R1.1 R2.2 U.5", "Rsc.2 U.1 U.7 U.8"},
+       "; pins 1 (SwC) and 8 (DrC) at pin 7's node;"},
   };
   for (const Circuit& c : circuits) {
     EXPECT_EQ(
         Nets(Read(app::sheet::FilledSchematic(c.topology, c.values))).join('\n').toStdString(),
         c.nets.join('\n').toStdString())
         << c.name;
+    // The text a screen reader gives for the drawing joins pin 8 as drawn,
+    // and names Rd only where it is drawn.
+    const std::string said = app::SchematicDescription(c.topology, c.values);
+    EXPECT_NE(said.find(c.pin_8), std::string::npos) << c.name << ": " << said;
+    EXPECT_EQ(said.find("Rd") != std::string::npos, c.nets.join(' ').contains("Rd."))
+        << c.name << ": " << said;
   }
 }
 

@@ -42,11 +42,18 @@ struct Outcome {
   QByteArray out, err;
 };
 
+// Waits as long as the program runs: ImageMagick spends two seconds of CPU
+// on the sheet, many times that on a loaded machine, where a deadline here
+// killed it half done; a program that hangs is the test runner's timeout to
+// catch.
 Outcome Command(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);
-  EXPECT_TRUE(process.waitForFinished(20000)) << program.toStdString();
-  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+  const bool finished = process.waitForFinished(-1);
+  EXPECT_TRUE(finished && process.exitStatus() == QProcess::NormalExit)
+      << program.toStdString() << ": " << process.errorString().toStdString();
+  return {finished ? process.exitCode() : -1, process.readAllStandardOutput(),
+          process.readAllStandardError()};
 }
 
 struct SvgText {
