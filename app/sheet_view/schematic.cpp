@@ -6,8 +6,9 @@
 
 #include "app/sheet_view/schematic_drawing.h"
 
-// The resource is in a static library, which no symbol of the program reaches:
-// it is registered by hand.
+// Each program links the resource as an object, which registers it as the
+// program starts; registering it here as well keeps the schematics for a
+// program that links it otherwise (a second registration is ignored).
 static void RegisterSheetResource() { Q_INIT_RESOURCE(sheet); }
 
 namespace app::sheet {
