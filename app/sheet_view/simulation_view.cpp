@@ -10,6 +10,7 @@ namespace app::sheet {
 namespace {
 
 constexpr int kPlotWidth = 720;
+constexpr int kLeastHeight = 240;
 
 // The plot at its page width, scaled down to the widget's.
 class PlotWidget : public QWidget {
@@ -17,21 +18,24 @@ class PlotWidget : public QWidget {
   explicit PlotWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SimulationPlot"));
     setAccessibleName(QStringLiteral("Plot of Vout and the inductor current against time"));
-    setMinimumHeight(240);
+    setMinimumHeight(kLeastHeight);
   }
   void Show(const sim::SimResults* results) {
     plot_.reset(results ? new SimulationPlot(*results, kPlotWidth) : nullptr);
     setVisible(plot_ != nullptr);
-    updateGeometry();
+    FitHeight();
     update();
   }
   const SimulationPlot* Plot() const { return plot_.get(); }
-  bool hasHeightForWidth() const override { return true; }
-  int heightForWidth(int width) const override {
-    return plot_ ? int(width * plot_->Size().height() / plot_->Size().width()) : 0;
-  }
 
  protected:
+  // The height follows the width as a fixed size rather than a height for
+  // width: a scroll area sizes a height-for-width page below its minimum and
+  // the sheet's tables above the plot are squeezed onto each other.
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    FitHeight();
+  }
   void paintEvent(QPaintEvent*) override {
     if (!plot_) return;
     QPainter painter(this);
@@ -43,6 +47,12 @@ class PlotWidget : public QWidget {
   }
 
  private:
+  void FitHeight() {
+    if (!plot_) return;
+    const int height = int(width() * plot_->Size().height() / plot_->Size().width());
+    setFixedHeight(std::max(kLeastHeight, height));
+  }
+
   std::unique_ptr<SimulationPlot> plot_;
 };
 
