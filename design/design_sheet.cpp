@@ -136,8 +136,7 @@ SheetFigures ComputeSheet(const SheetInputs& in) {
   SheetFigures f{};
   f.topology = topology;
   // The switch's on-time over its off-time.
-  const double r = step_up ? (in.vout + in.vf - in.vin) / (in.vin - in.vsat)
-                           : OnOffRatio(topology, {in.vin, in.vout, in.vsat, in.vf});
+  const double r = OnOffRatio(topology, {in.vin, in.vout, in.vsat, in.vf});
   f.ton = in.ton;
   f.toff = in.ton / r;
   f.fsw = 1.0 / (f.ton + f.toff);
@@ -163,15 +162,15 @@ SheetFigures ComputeSheet(const SheetInputs& in) {
   // around Iout; the others' takes the diode's pulses less Iout.
   f.i_co_rms = step_down ? in.ipk / std::sqrt(12.0)
                          : std::sqrt(in.ipk * in.ipk * (1.0 - f.duty) / 3.0 - in.iout * in.iout);
-  const double co_least = step_up ? 9.0 * in.iout * in.ton / in.vrip
-                                  : OutputCapacitance(topology, {.vin = in.vin,
-                                                                 .vout = in.vout,
-                                                                 .vsat = in.vsat,
-                                                                 .iout = in.iout,
-                                                                 .vrip = in.vrip,
-                                                                 .ipk = in.ipk,
-                                                                 .ton = in.ton,
-                                                                 .on_off_ratio = r});
+  // The Co the window computes, before the window rounds it to the nearest member.
+  const double co_least = OutputCapacitance(topology, {.vin = in.vin,
+                                                       .vout = in.vout,
+                                                       .vsat = in.vsat,
+                                                       .iout = in.iout,
+                                                       .vrip = in.vrip,
+                                                       .ipk = in.ipk,
+                                                       .ton = in.ton,
+                                                       .on_off_ratio = r});
   f.co_buy = SeriesValues(in.capacitor_series).AtOrAbove(co_least);
   // AN920/D, rev. 6, p. 11: the ripple is the comparator's share, the
   // capacitive share and Ipk times the ESR. The step-down's capacitive share
